@@ -1,0 +1,87 @@
+#include "LigneReference.h"
+
+namespace korvalo {
+
+namespace {
+
+// The found text quoted in messages: enough to recognise it, never a whole line.
+std::string Extrait(std::string_view v) {
+  constexpr std::size_t max = 12;
+  return std::string(v.substr(0, max)) + (v.size() > max ? "..." : "");
+}
+
+}  // namespace
+
+ResultatLigne AnalyseLigneReference(std::string_view ligne, TDonneReference& donne) {
+  std::size_t pos = 0;
+  for (int champ = 1; champ <= NB_VALEURS_LIGNE; ++champ) {
+    const std::size_t debut = pos;
+    std::uint32_t valeur = 0;
+    while (pos < ligne.size() && ligne[pos] >= '0' && ligne[pos] <= '9') {
+      // Cap the digits so a long run cannot overflow; anything above 99999 is out of range anyway.
+      if (valeur < 100000) valeur = valeur * 10 + static_cast<std::uint32_t>(ligne[pos] - '0');
+      ++pos;
+    }
+    if (pos == debut) {
+      if (pos < ligne.size() && ligne[pos] != ' ' && ligne[pos] != '\r' && ligne[pos] != '\n') {
+        std::size_t fin = ligne.find(' ', pos);
+        return {ErreurLigne::PasUnEntier, champ, Extrait(ligne.substr(pos, fin == std::string_view::npos ? fin : fin - pos))};
+      }
+      return {ErreurLigne::ChampVide, champ, ""};
+    }
+    if (pos >= ligne.size() || ligne[pos] != ' ') {
+      if (pos < ligne.size() && ligne[pos] != '\r' && ligne[pos] != '\n') {
+        std::size_t fin = ligne.find(' ', debut);
+        return {ErreurLigne::PasUnEntier, champ,
+                Extrait(ligne.substr(debut, fin == std::string_view::npos ? fin : fin - debut))};
+      }
+      return {ErreurLigne::EspaceManquant, champ, Extrait(ligne.substr(debut, pos - debut))};
+    }
+    ++pos;  // the space that ends the value
+    if (champ <= NB_MAINS_LIGNE) {
+      if (valeur > TOUTES_CARTES) return {ErreurLigne::MainHorsBornes, champ, std::to_string(valeur)};
+      donne.Mains[(champ - 1) / 4 + 1][(champ - 1) % 4 + 1] = static_cast<std::uint16_t>(valeur);
+    } else {
+      if (valeur > 13) return {ErreurLigne::LeveesHorsBornes, champ, std::to_string(valeur)};
+      const int k = champ - NB_MAINS_LIGNE - 1;
+      donne.Levees[k / 5 + 1][k % 5 + 1] = static_cast<std::uint8_t>(valeur);
+    }
+  }
+  if (!DonneComplete(donne.Mains)) return {ErreurLigne::DonneIncomplete, 0, ""};
+  return {};
+}
+
+bool DonneComplete(const tcarreword& mains) {
+  for (int i = 1; i <= 4; ++i) {
+    unsigned vus = 0;
+    for (int p = 1; p <= 4; ++p) {
+      if (mains[p][i] & vus) return false;
+      vus |= mains[p][i];
+    }
+    if (vus != TOUTES_CARTES) return false;
+  }
+  for (int p = 1; p <= 4; ++p) {
+    int n = 0;
+    for (int i = 1; i <= 4; ++i) n += Longueur[mains[p][i] & TOUTES_CARTES];
+    if (n != 13) return false;
+  }
+  return true;
+}
+
+std::string FormateLigneReference(const TDonneReference& donne) {
+  std::string ligne;
+  ligne.reserve(160);
+  for (int p = 1; p <= 4; ++p)
+    for (int i = 1; i <= 4; ++i) {
+      ligne += std::to_string(donne.Mains[p][i]);
+      ligne += ' ';
+    }
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 5; ++c) {
+      ligne += std::to_string(donne.Levees[r][c]);
+      ligne += ' ';
+    }
+  return ligne;
+}
+
+}  // namespace korvalo
