@@ -1,0 +1,60 @@
+#pragma once
+// Text files of the data directory: atomic replacement, numbers in either
+// decimal separator, errors that name file, line and text.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace korvalo {
+
+class ErreurFichier : public std::runtime_error {
+ public:
+  enum class Genre {
+    Ouverture,      // cannot open for reading
+    Ecriture,       // cannot create, write, flush or rename
+    NombreInvalide, // a line that is not a number of the expected kind
+    HorsLimites,    // not finite, or beyond the magnitude the file allows
+    FinPrematuree,  // the file ends before its last line
+    LigneInvalide,  // NUL byte, overlong line, CR-only line ends
+  };
+  ErreurFichier(Genre genre, std::string fichier, long ligne, std::string trouve, const std::string& message);
+  Genre genre;
+  std::string fichier;
+  long ligne;          // 1-based; 0 when the error is not about one line
+  std::string trouve;  // the text found on that line (shortened)
+};
+
+// The decimal separator of the user's regional settings (LC_NUMERIC / LANG).
+char SeparateurDecimalUtilisateur();
+
+// Replaces chemin by the given lines, each ended by CR LF: writes
+// chemin + SUFFIXE_TEMPORAIRE, flushes and fsyncs it, then renames it over
+// chemin. On failure the old file is intact and the temporary file removed.
+inline constexpr const char* SUFFIXE_TEMPORAIRE = ".korvalo-tmp";
+void EcritFichierAtomique(const std::string& chemin, const std::vector<std::string>& lignes);
+
+// Removes a temporary file left next to chemin by a killed process.
+void SupprimeTemporaireOrphelin(const std::string& chemin);
+
+// Renames an unreadable file aside (chemin + ".illisible", then
+// ".illisible.2", ... never over an earlier one); returns the new path.
+std::string MetDeCoteFichierIllisible(const std::string& chemin);
+
+// Test hook: when >= 0, EcritFichierAtomique fails after writing that many lines.
+extern long EchecEcritureApresLignes;
+
+// Reads a data file as lines (CR LF or LF; a UTF-8 BOM at the start and a
+// missing final line end are accepted; NUL bytes, lines over 4096 characters
+// and CR-only line ends are refused). Throws ErreurFichier.
+std::vector<std::string> LitLignes(const std::string& chemin);
+
+// Parses a decimal number written with "." or "," ; false when the whole text
+// is not one finite number of magnitude <= limite.
+bool LitReel(const std::string& texte, double limite, double& valeur);
+
+// Writes a float in plain decimal notation (never an exponent), with the
+// fewest digits that read back to the same float, and the given separator.
+std::string EcritReel(float x, char separateur);
+
+}  // namespace korvalo
