@@ -1,0 +1,33 @@
+#pragma once
+// The simulation layer's own messages, in the current language
+// (LangueAnglaise()).
+
+#include <stdexcept>
+#include <string>
+
+#include "FichierTexte.h"
+#include "LigneReference.h"
+
+namespace korvalo {
+
+// A run or data error whose text is ready for the user.
+class ErreurEvaluation : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A file error (reading or writing a data file) in the current language.
+std::string MessageErreurFichier(const ErreurFichier& e);
+// "le fichier de référence ne contient que X donnes, N demandées".
+std::string MessageReferenceTropCourte(const std::string& chemin, long lues, long demandees);
+// A bad reference line: file, line number, field and what is wrong.
+std::string MessageLigneReference(const std::string& chemin, long ligne, const ResultatLigne& r);
+// A bad reference line detected before parsing (NUL byte, CR-only line end,
+// overlong line).
+std::string MessageLigneIllisible(const std::string& chemin, long ligne, ErreurFichier::Genre genre);
+// The reference file is missing, and how to make one with korvalo-donnes.
+std::string MessageReferenceIntrouvable(const std::string& chemin);
+// The first-start copy found no shipped reference file.
+std::string MessageReferenceLivreeIntrouvable(const std::string& chemin);
+
+}  // namespace korvalo
