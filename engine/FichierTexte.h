@@ -2,12 +2,15 @@
 // Text files of the data directory: atomic replacement, numbers in either
 // decimal separator, errors that name file, line and text.
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace korvalo {
 
+// what() reads "<fichier>, line <ligne>: <message> (found "<trouve>")", in
+// English; the window builds its own text from the fields.
 class ErreurFichier : public std::runtime_error {
  public:
   enum class Genre {
@@ -53,8 +56,20 @@ std::vector<std::string> LitLignes(const std::string& chemin);
 // is not one finite number of magnitude <= limite.
 bool LitReel(const std::string& texte, double limite, double& valeur);
 
+// Reads line index (0-based) of a file's lines as such a number; throws
+// ErreurFichier naming chemin and line index + 1: FinPrematuree past the last
+// line, NombreInvalide for a text that is no number, HorsLimites for nan, inf
+// or a magnitude above limite.
+double LitReelDeLigne(const std::vector<std::string>& lignes, std::size_t index, const std::string& chemin,
+                      double limite);
+
+// A line shortened for an error message (40 characters, control bytes as '?').
+std::string ExtraitLigne(const std::string& ligne);
+
 // Writes a float in plain decimal notation (never an exponent), with the
-// fewest digits that read back to the same float, and the given separator.
+// fewest digits that read back to the same float, and the given separator;
+// -0 is written "0". Throws std::invalid_argument for nan and infinities,
+// which no reader would take back.
 std::string EcritReel(float x, char separateur);
 
 }  // namespace korvalo
