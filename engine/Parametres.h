@@ -52,12 +52,17 @@ extern TParametresSysteme ParametresSystemes[NB_SYSTEMES_PARAMETRIQUES + 1];
 void ParametresParDefaut();
 
 // Writes the 78 lines atomically, numbers with the given decimal separator.
+// A scale letter that is not printable ASCII is written "Z" (same meaning).
 // Throws ErreurFichier.
 void EnregistrerParametresDesComptesDePoints(const std::string& chemin, char separateur);
 
 // Reads the file into ParametresSystemes; accepts "." and "," as decimal
 // separator. Throws ErreurFichier naming the line and the text found; the
-// records read before the bad line keep their new values.
+// records read before the bad line keep their new values. A value that is not
+// finite or of magnitude above 1000 is malformed. Lines the line reader
+// refuses (NUL bytes, overlong, CR-only ends) and text after line 78 reject
+// the file before any record changes. A temporary file left by a killed
+// save is removed first.
 void LireParametresDesComptesDePoints(const std::string& chemin);
 
 }  // namespace korvalo
