@@ -33,5 +33,7 @@ enum class InstallationReference { DejaPresente, Installee, Introuvable };
 // rename that never replaces an existing file. Throws ErreurFichier when the
 // copy fails (no partial file left).
 InstallationReference InstalleFichierReference(const std::string& dossierDonnees);
+// The same from a given source file (empty: Introuvable).
+InstallationReference InstalleFichierReferenceDepuis(const std::string& dossierDonnees, const std::string& source);
 
 }  // namespace korvalo

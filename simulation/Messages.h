@@ -22,12 +22,10 @@ std::string MessageErreurFichier(const ErreurFichier& e);
 std::string MessageReferenceTropCourte(const std::string& chemin, long lues, long demandees);
 // A bad reference line: file, line number, field and what is wrong.
 std::string MessageLigneReference(const std::string& chemin, long ligne, const ResultatLigne& r);
-// A bad reference line detected before parsing (NUL byte, CR-only line end,
-// overlong line).
-std::string MessageLigneIllisible(const std::string& chemin, long ligne, ErreurFichier::Genre genre);
+// A reference line refused before parsing.
+enum class DefautLigne { OctetNul, RetourChariotSeul, TropLongue };
+std::string MessageLigneIllisible(const std::string& chemin, long ligne, DefautLigne defaut);
 // The reference file is missing, and how to make one with korvalo-donnes.
 std::string MessageReferenceIntrouvable(const std::string& chemin);
-// The first-start copy found no shipped reference file.
-std::string MessageReferenceLivreeIntrouvable(const std::string& chemin);
 
 }  // namespace korvalo

@@ -42,8 +42,8 @@ std::vector<std::string> LignesValeurs(const TValeursSysteme (&valeurs)[7], char
 // and ","; integers must be whole decimal numbers within their range, reals
 // finite of magnitude <= 1,000,000. Throws ErreurFichier (file `chemin`, line
 // number, text found): the values before the bad line are in place, the
-// others keep what they held. A file with more or fewer than 32,226 lines is
-// refused.
+// others keep what they held. A file shorter than 32,226 lines is refused;
+// lines after the last value are ignored.
 void AnalyseLignesValeurs(const std::vector<std::string>& lignes, const std::string& chemin,
                           TValeursSysteme (&valeurs)[7]);
 

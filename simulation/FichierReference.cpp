@@ -1,0 +1,88 @@
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "Simulation.h"
+
+namespace korvalo {
+
+std::string TexteReference;
+std::vector<std::string_view> LignesReference;
+std::string CheminReferenceCourant;
+
+namespace {
+
+constexpr std::size_t LONGUEUR_MAX_LIGNE = 4096;
+
+}  // namespace
+
+void LitLignesReference(const std::string& chemin, int N) {
+  LignesReference.clear();
+  TexteReference.clear();
+  CheminReferenceCourant = chemin;
+  std::FILE* f = std::fopen(chemin.c_str(), "rb");
+  if (f == nullptr) {
+    const int err = errno;
+    struct stat s;
+    if (err == ENOENT && ::stat(chemin.c_str(), &s) != 0) throw ErreurEvaluation(MessageReferenceIntrouvable(chemin));
+    throw ErreurEvaluation(MessageErreurFichier(
+        ErreurFichier(ErreurFichier::Genre::Ouverture, chemin, 0, "", "cannot open: " + std::string(std::strerror(err)))));
+  }
+  // Read by blocks until N line ends are in: a larger file is not read to its end.
+  constexpr std::size_t BLOC = 1 << 20;
+  long fins = 0;
+  bool erreur = false;
+  for (;;) {
+    const std::size_t avant = TexteReference.size();
+    TexteReference.resize(avant + BLOC);
+    const std::size_t lus = std::fread(TexteReference.data() + avant, 1, BLOC, f);
+    TexteReference.resize(avant + lus);
+    for (const char* p = TexteReference.data() + avant; (p = static_cast<const char*>(std::memchr(
+                                                            p, '\n', TexteReference.data() + TexteReference.size() - p)));
+         ++p)
+      ++fins;
+    if (lus < BLOC) {
+      erreur = std::ferror(f) != 0;
+      break;
+    }
+    if (fins >= N) break;
+  }
+  std::fclose(f);
+  if (erreur)
+    throw ErreurEvaluation(
+        MessageErreurFichier(ErreurFichier(ErreurFichier::Genre::Ouverture, chemin, 0, "", "read error")));
+
+  const char* const debutTexte = TexteReference.data();
+  const char* const finTexte = debutTexte + TexteReference.size();
+  const char* p = debutTexte;
+  if (TexteReference.size() >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0) p += 3;
+  LignesReference.reserve(static_cast<std::size_t>(N) + 1);
+  LignesReference.emplace_back();
+  for (long d = 1; d <= N; ++d) {
+    if (p >= finTexte) {
+      LignesReference.clear();
+      throw ErreurEvaluation(MessageReferenceTropCourte(chemin, d - 1, N));
+    }
+    const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(finTexte - p)));
+    const char* fin = nl ? nl : finTexte;
+    std::size_t n = static_cast<std::size_t>(fin - p);
+    if (n > 0 && p[n - 1] == '\r') --n;
+    DefautLigne defaut{};
+    bool refusee = true;
+    if (n > LONGUEUR_MAX_LIGNE) defaut = DefautLigne::TropLongue;
+    else if (std::memchr(p, '\0', n)) defaut = DefautLigne::OctetNul;
+    // A CR inside a line is a CR-only line end: the next deal would be read as trailing text.
+    else if (std::memchr(p, '\r', n)) defaut = DefautLigne::RetourChariotSeul;
+    else refusee = false;
+    if (refusee) {
+      LignesReference.clear();
+      throw ErreurEvaluation(MessageLigneIllisible(chemin, d, defaut));
+    }
+    LignesReference.emplace_back(p, n);
+    p = nl ? nl + 1 : finTexte;
+  }
+}
+
+}  // namespace korvalo
