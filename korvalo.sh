@@ -34,6 +34,30 @@ construit() {
   cmake --build build -j "$(nproc)"
 }
 
+# The non-Qt libraries and their tests again, under AddressSanitizer and
+# UndefinedBehaviorSanitizer (preset "asan", build-asan).
+teste_sanitiseurs() {
+  local werror=OFF
+  [ "${CI:-}" = "true" ] && werror=ON
+  echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan)"
+  cmake --preset asan -DKORVALO_WERROR="$werror"
+  cmake --build build-asan -j "$(nproc)"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+}
+
+# The fuzz targets of the file readers, built with clang (preset "fuzz",
+# build-fuzz), each run a few seconds from its seed corpus.
+teste_fuzz() {
+  if ! command -v clang++ >/dev/null; then
+    echo "== clang++ not found: fuzz targets skipped"
+    return 0
+  fi
+  echo "== Fuzz targets, a short run each (build-fuzz)"
+  [ -f build-fuzz/CMakeCache.txt ] || cmake --preset fuzz
+  KORVALO_FUZZ_BUILD=build-fuzz fuzz/run.sh all 5
+}
+
 case "${1:-}" in
   start)
     installe_manquants
@@ -48,6 +72,8 @@ case "${1:-}" in
     installe_manquants
     construit
     ctest --test-dir build --output-on-failure -j "$(nproc)"
+    teste_sanitiseurs
+    teste_fuzz
     ;;
   *)
     echo "usage: $0 start|test" >&2
