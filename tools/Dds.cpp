@@ -17,6 +17,10 @@ void ResoutDonnes(std::span<TDonneReference> donnes) {
   auto reponse = std::make_unique<ddTablesRes>();
   auto par = std::make_unique<allParResults>();
   int filtre[DDS_STRAINS] = {0, 0, 0, 0, 0};
+  // DDS crashes on some impossible deals (a hand of more than 13 cards) instead of returning an error.
+  for (std::size_t j = 0; j < donnes.size(); ++j)
+    if (!DonneComplete(donnes[j].Mains))
+      throw ErreurDds("deal " + std::to_string(j + 1) + " of the batch is not four disjoint hands of 13 cards");
   for (std::size_t debut = 0; debut < donnes.size(); debut += lot) {
     const std::size_t n = std::min(lot, donnes.size() - debut);
     demande->noOfTables = static_cast<int>(n);

@@ -27,7 +27,7 @@ void ConfigureDds(int threads);
 
 // Solves every deal of donnes (Mains filled) for all 20 declarer/strain
 // results and fills their Levees; calls DDS in batches of at most 40 deals.
-// Throws ErreurDds naming the failed batch.
+// Throws ErreurDds naming the failed batch, or the deal that is not complete.
 void ResoutDonnes(std::span<TDonneReference> donnes);
 
 }  // namespace korvalo

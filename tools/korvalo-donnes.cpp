@@ -7,8 +7,12 @@
 #include <string>
 #include <unistd.h>
 
+#include <random>
+
 #include "Dds.h"
 #include "Generation.h"
+#include "Pbn.h"
+#include "Verification.h"
 #include "VariablesGlobales.h"
 
 using namespace korvalo;
@@ -22,7 +26,7 @@ void SurSignal(int) { arretDemande = true; }
 int Usage() {
   std::cerr << "usage:\n"
                "  korvalo-donnes generate --count N --seed S --output FILE [--append] [--threads T]\n"
-               "  korvalo-donnes verify FILE [--sample K] [--seed S] [--threads T]\n"
+               "  korvalo-donnes verify FILE [--sample K] [--sample-seed X] [--seed S] [--threads T]\n"
                "  korvalo-donnes import-pbn FILE.pbn --output FILE [--append] [--threads T]\n";
   return 2;
 }
@@ -95,6 +99,108 @@ int Generate(int argc, char** argv) {
   return code != 0 ? code : (arretDemande ? 130 : 0);
 }
 
+// Problems listed one a line, the first ones only: a broken file would flood the terminal.
+constexpr std::size_t PROBLEMES_AFFICHES = 100;
+
+int Verify(int argc, char** argv) {
+  OptionsVerification options;
+  long long threads = 0;
+  bool graineEchantillon = false;
+  for (int a = 2; a < argc; ++a) {
+    const std::string arg = argv[a];
+    long long v = 0;
+    if (a + 1 < argc && arg == "--sample" && LitEntier(argv[a + 1], v) && v >= 0) {
+      options.echantillon = static_cast<long>(v), ++a;
+    } else if (a + 1 < argc && arg == "--sample-seed" && LitEntier(argv[a + 1], v) && v >= 0) {
+      options.graineEchantillon = static_cast<std::uint64_t>(v), graineEchantillon = true, ++a;
+    } else if (a + 1 < argc && arg == "--seed" && LitEntier(argv[a + 1], v) && v >= 0) {
+      options.graine = static_cast<std::uint64_t>(v), ++a;
+    } else if (a + 1 < argc && arg == "--threads" && LitEntier(argv[a + 1], v) && v >= 0 && v <= 256) {
+      threads = v, ++a;
+    } else if (options.fichier.empty() && !arg.empty() && arg[0] != '-') {
+      options.fichier = arg;
+    } else {
+      std::cerr << "korvalo-donnes verify: unexpected or invalid argument \"" << arg << "\"\n";
+      return Usage();
+    }
+  }
+  if (options.fichier.empty()) return Usage();
+  if (!graineEchantillon) options.graineEchantillon = std::random_device{}() & 0x7FFFFFFF;
+  ConfigureDds(static_cast<int>(threads));
+  const RapportVerification r = Verifie(options);
+
+  for (std::size_t j = 0; j < r.problemes.size() && j < PROBLEMES_AFFICHES; ++j) {
+    const ProblemeFichier& p = r.problemes[j];
+    std::cout << options.fichier << (p.ligne > 0 ? ":" + std::to_string(p.ligne) : std::string()) << ": " << p.message
+              << "\n";
+  }
+  if (r.problemes.size() > PROBLEMES_AFFICHES)
+    std::cout << "... and " << r.problemes.size() - PROBLEMES_AFFICHES << " more problems\n";
+
+  std::cout << options.fichier << ": " << r.lignes << " lines\n";
+  std::cout << "  read as the program reads them: " << r.lignesValides << " good, " << r.lignes - r.lignesValides
+            << " bad\n";
+  if (r.lignesLfSeul > 0) std::cout << "  " << r.lignesLfSeul << " lines end with a bare LF (the program accepts it)\n";
+  std::cout << "  repeated deals: " << r.doublons << "\n";
+  if (options.graine) std::cout << "  every good line checked against deal i of seed " << *options.graine << "\n";
+  if (r.formes.fait) {
+    char texte[200];
+    std::snprintf(texte, sizeof texte,
+                  "  hand patterns of %ld hands: chi-square %.1f on %d degrees of freedom (%d classes), p = %.4f\n",
+                  r.formes.mains, r.formes.khiDeux, r.formes.degres, r.formes.classes, r.formes.p);
+    std::cout << texte;
+  } else {
+    std::cout << "  hand patterns: too few hands for the test\n";
+  }
+  if (r.resolues > 0)
+    std::cout << "  DDS: " << r.resolues << " random lines solved again (--sample-seed " << options.graineEchantillon
+              << "), " << r.desaccords << " with a different table\n";
+  if (r.problemes.empty()) {
+    std::cout << "OK: no problem found\n";
+    return 0;
+  }
+  std::cout << "FAILED: " << r.problemes.size() << " problem" << (r.problemes.size() > 1 ? "s" : "") << "\n";
+  return 1;
+}
+
+int ImportPbn(int argc, char** argv) {
+  OptionsImport options;
+  long long threads = 0;
+  for (int a = 2; a < argc; ++a) {
+    const std::string arg = argv[a];
+    long long v = 0;
+    if (arg == "--append") {
+      options.ajout = true;
+    } else if (a + 1 < argc && arg == "--output") {
+      options.sortie = argv[++a];
+    } else if (a + 1 < argc && arg == "--threads" && LitEntier(argv[a + 1], v) && v >= 0 && v <= 256) {
+      threads = v, ++a;
+    } else if (options.pbn.empty() && !arg.empty() && arg[0] != '-') {
+      options.pbn = arg;
+    } else {
+      std::cerr << "korvalo-donnes import-pbn: unexpected or invalid argument \"" << arg << "\"\n";
+      return Usage();
+    }
+  }
+  if (options.pbn.empty() || options.sortie.empty()) return Usage();
+  ConfigureDds(static_cast<int>(threads));
+  RapportImport r;
+  const int code = ImportePbn(options, r);
+  for (const std::string& m : r.messages) std::cerr << m << "\n";
+  std::cout << options.pbn << ": " << r.parties << " games, " << r.donnes << " deals";
+  if (r.mauvaises > 0) std::cout << ", " << r.mauvaises << " bad (skipped)";
+  if (r.doublons > 0) std::cout << ", " << r.doublons << " already taken (skipped)";
+  std::cout << "\n  carried double-dummy tables: " << r.portees << ", " << r.controlees << " checked against DDS"
+            << (r.desaccord ? ": not trusted, DDS used for every deal" : "") << "\n  solved by DDS: " << r.resolues
+            << "\n";
+  if (r.ecrites > 0)
+    std::cout << options.sortie << ": lines " << r.premiereLigne << " to " << r.premiereLigne + r.ecrites - 1
+              << " added\n";
+  else
+    std::cout << options.sortie << ": nothing added\n";
+  return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,6 +209,8 @@ int main(int argc, char** argv) {
   const std::string commande = argv[1];
   try {
     if (commande == "generate") return Generate(argc, argv);
+    if (commande == "verify") return Verify(argc, argv);
+    if (commande == "import-pbn") return ImportPbn(argc, argv);
   } catch (const std::exception& e) {
     std::cerr << "korvalo-donnes: " << e.what() << "\n";
     return 1;
