@@ -14,7 +14,6 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace korvalo {
 
@@ -251,7 +250,11 @@ std::string MetDeCoteFichierIllisible(const std::string& chemin) {
   if (!Existe(chemin))
     throw ErreurFichier(ErreurFichier::Genre::Ecriture, chemin, 0, "", "cannot rename it aside: no such file");
   for (int n = 1; n <= 1000; ++n) {
-    const std::string cible = chemin + ".illisible" + (n == 1 ? std::string() : "." + std::to_string(n));
+    std::string cible = chemin + ".illisible";
+    if (n > 1) {
+      cible += '.';
+      cible += std::to_string(n);
+    }
     // link() refuses an existing target, so an earlier copy is never overwritten.
     if (::link(chemin.c_str(), cible.c_str()) == 0) {
       if (::unlink(chemin.c_str()) != 0) {
@@ -330,10 +333,11 @@ double LitReelDeLigne(const std::vector<std::string>& lignes, std::size_t index,
     case Lecture::HorsLimites:
       break;
   }
-  std::ostringstream limiteTexte;
-  limiteTexte << limite;
+  // Plain decimal: a user reads "1000000", not "1e+06".
+  char limiteTexte[64];
+  const auto fin = std::to_chars(limiteTexte, limiteTexte + sizeof limiteTexte, limite, std::chars_format::fixed).ptr;
   throw ErreurFichier(ErreurFichier::Genre::HorsLimites, chemin, numero, ExtraitLigne(lignes[index]),
-                      "not a finite number of magnitude at most " + limiteTexte.str());
+                      "not a finite number of magnitude at most " + std::string(limiteTexte, fin));
 }
 
 std::string EcritReel(float x, char separateur) {
