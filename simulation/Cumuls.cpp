@@ -77,6 +77,37 @@ void CalculeValeurs(const TCumuls& c, int N, TValeursSysteme& v) {
     }
 }
 
+std::uint64_t Fnv1a(const void* octets, std::size_t taille, std::uint64_t empreinte) {
+  const auto* o = static_cast<const unsigned char*>(octets);
+  for (std::size_t i = 0; i < taille; ++i) {
+    empreinte ^= o[i];
+    empreinte *= 0x100000001b3ULL;
+  }
+  return empreinte;
+}
+
+std::uint64_t EmpreinteCumuls(const TCumuls& c) {
+  std::uint64_t e = FNV1A_DEPART;
+  auto ajoute = [&e](std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    const unsigned char octets[4] = {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
+                                     static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)};
+    e = Fnv1a(octets, 4, e);
+  };
+  for (int k = 1; k <= NB_VARIANTES; ++k)
+    for (int S = 0; S <= POINTS_MAX; ++S)
+      for (int t = 0; t <= LEVEES_MAX; ++t) ajoute(c.Effectifs[k][S][t]);
+  for (int k = 1; k <= NB_VARIANTES; ++k)
+    for (int S = 0; S <= POINTS_MAX; ++S) ajoute(c.EffectifsParPoints[k][S]);
+  for (int k = 1; k <= NB_VARIANTES; ++k)
+    for (int t = 0; t <= LEVEES_MAX; ++t) ajoute(c.SommePoints[k][t]);
+  for (int k = 1; k <= NB_VARIANTES; ++k)
+    for (int t = 0; t <= LEVEES_MAX; ++t) ajoute(c.SommeCarresPoints[k][t]);
+  for (int k = 1; k <= NB_VARIANTES; ++k)
+    for (int t = 0; t <= LEVEES_MAX; ++t) ajoute(c.EffectifsParLevees[k][t]);
+  return e;
+}
+
 std::vector<std::string> AfficheProgression(const TCumuls& c, char lettre, int d, int N) {
   float moyenne[NB_VARIANTES + 1][LEVEES_MAX + 1], ecart[NB_VARIANTES + 1][LEVEES_MAX + 1];
   MoyennesPointsParLevees(c, moyenne, ecart);

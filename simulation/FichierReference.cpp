@@ -18,7 +18,10 @@ constexpr std::size_t LONGUEUR_MAX_LIGNE = 4096;
 
 }  // namespace
 
-void LitLignesReference(const std::string& chemin, int N) {
+namespace {
+
+// Reads lines 1..N; with `exige`, fewer lines than N is an error.
+int Lit(const std::string& chemin, int N, bool exige) {
   LignesReference.clear();
   TexteReference.clear();
   CheminReferenceCourant = chemin;
@@ -62,6 +65,7 @@ void LitLignesReference(const std::string& chemin, int N) {
   LignesReference.emplace_back();
   for (long d = 1; d <= N; ++d) {
     if (p >= finTexte) {
+      if (!exige) return static_cast<int>(d - 1);
       LignesReference.clear();
       throw ErreurEvaluation(MessageReferenceTropCourte(chemin, d - 1, N));
     }
@@ -83,6 +87,13 @@ void LitLignesReference(const std::string& chemin, int N) {
     LignesReference.emplace_back(p, n);
     p = nl ? nl + 1 : finTexte;
   }
+  return N;
 }
+
+}  // namespace
+
+void LitLignesReference(const std::string& chemin, int N) { Lit(chemin, N, true); }
+
+int LitLignesReferenceAuPlus(const std::string& chemin, int Nmax) { return Lit(chemin, Nmax, false); }
 
 }  // namespace korvalo

@@ -124,4 +124,38 @@ std::string MessageReferenceIntrouvable(const std::string& chemin) {
          commande;
 }
 
+std::string MessageUsage() {
+  return Choix(
+      "usage : korvalo-cli [--data-dir DOSSIER] [--lang fr|en] COMMANDE\n"
+      "  evaluate --system S --deals N [--save]   évalue le système S (1..6) sur N donnes (1..100000)\n"
+      "  values --system S                        valeurs du système S\n"
+      "  compare                                  comparaison des six systèmes\n"
+      "  overbids                                 bornes des surenchères\n"
+      "  hands --system S --deals N               points et levées de chaque donne, une ligne par observation\n"
+      "  bench                                    empreinte et durée des six systèmes sur data/FichierReference.txt",
+      "usage: korvalo-cli [--data-dir FOLDER] [--lang fr|en] COMMAND\n"
+      "  evaluate --system S --deals N [--save]   evaluates system S (1..6) on N deals (1..100000)\n"
+      "  values --system S                        values of system S\n"
+      "  compare                                  comparison of the six systems\n"
+      "  overbids                                 bounds of overbids\n"
+      "  hands --system S --deals N               points and tricks of each deal, one line per observation\n"
+      "  bench                                    checksum and time of the six systems on data/FichierReference.txt");
+}
+
+std::string MessageArgumentInconnu(const std::string& argument) {
+  return Choix("argument inconnu : ", "unknown argument: ") + argument;
+}
+
+std::string MessageValeurManquante(const std::string& option) {
+  return Choix("l'option ", "the option ") + option + Choix(" attend une valeur", " needs a value");
+}
+
+std::string MessageLangueInconnue(const std::string& langue) {
+  return Choix("langue inconnue : ", "unknown language: ") + langue + Choix(" (fr ou en)", " (fr or en)");
+}
+
+std::string MessageFichierMesure(const std::string& chemin, int donnes) {
+  return chemin + DeuxPoints() + std::to_string(donnes) + Choix(" donnes", " deals");
+}
+
 }  // namespace korvalo

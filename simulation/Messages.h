@@ -28,4 +28,12 @@ std::string MessageLigneIllisible(const std::string& chemin, long ligne, DefautL
 // The reference file is missing, and how to make one with korvalo-donnes.
 std::string MessageReferenceIntrouvable(const std::string& chemin);
 
+// korvalo-cli: usage, and what is wrong with the command line.
+std::string MessageUsage();
+std::string MessageArgumentInconnu(const std::string& argument);
+std::string MessageValeurManquante(const std::string& option);
+std::string MessageLangueInconnue(const std::string& langue);
+// korvalo-cli bench: the file measured and its deal count.
+std::string MessageFichierMesure(const std::string& chemin, int donnes);
+
 }  // namespace korvalo

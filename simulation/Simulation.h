@@ -76,6 +76,10 @@ extern std::string CheminReferenceCourant;
 // NUL byte, a CR-only line end, an overlong line), with the file and line.
 void LitLignesReference(const std::string& chemin, int N);
 
+// Reads at most Nmax lines (as above, without the count check); returns how
+// many were read, 0 for an empty file.
+int LitLignesReferenceAuPlus(const std::string& chemin, int Nmax);
+
 // Parses line d of LignesReference; throws ErreurEvaluation naming the file,
 // the line and the field.
 void AnalyseDonne(int d, TDonneReference& donne);
@@ -89,6 +93,15 @@ void MoyennesPointsParLevees(const TCumuls& cumuls, float moyenne[NB_VARIANTES +
                              float ecart[NB_VARIANTES + 1][LEVEES_MAX + 1]);
 // The values of a finished run from its tallies.
 void CalculeValeurs(const TCumuls& cumuls, int N, TValeursSysteme& valeurs);
+
+// 64-bit FNV-1a of bytes, continuing from `empreinte`.
+inline constexpr std::uint64_t FNV1A_DEPART = 0xcbf29ce484222325ULL;
+std::uint64_t Fnv1a(const void* octets, std::size_t taille, std::uint64_t empreinte = FNV1A_DEPART);
+// FNV-1a of the five tallies in this order (Effectifs, EffectifsParPoints,
+// SommePoints, SommeCarresPoints, EffectifsParLevees), each over k = 1..6 then
+// its other indexes, every value as 4 little-endian bytes: a change of a run's
+// result changes it.
+std::uint64_t EmpreinteCumuls(const TCumuls& cumuls);
 
 // Progress display at deal d of N (lines of Memo2, cleared first).
 std::vector<std::string> AfficheProgression(const TCumuls& cumuls, char lettre, int d, int N);
