@@ -13,11 +13,6 @@ using korvalo::test::Main;
 
 namespace {
 
-struct Environnement : ::testing::Environment {
-  void SetUp() override { InitialiseTables(); }
-};
-const auto* const environnement = ::testing::AddGlobalTestEnvironment(new Environnement);
-
 struct AvecFit : ::testing::Test {
   TParametresSysteme sauves[NB_SYSTEMES_PARAMETRIQUES + 1];
   void SetUp() override {

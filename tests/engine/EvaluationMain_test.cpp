@@ -14,11 +14,6 @@ using korvalo::test::Tenue;
 
 namespace {
 
-struct Environnement : ::testing::Environment {
-  void SetUp() override { InitialiseTables(); }
-};
-const auto* const environnement = ::testing::AddGlobalTestEnvironment(new Environnement);
-
 TEST(ArrondiPair, HalvesGoToTheEvenNeighbour) {
   const std::pair<double, int> cas[] = {{0.5, 0},     {1.5, 2},    {2.5, 2},  {3.5, 4},   {-0.5, 0},
                                         {-1.5, -2},   {-2.5, -2},  {0, 0},    {2.4999, 2}, {2.5001, 3},

@@ -5,6 +5,8 @@
 // A K Q J T (or 10) 9 ... 2 for named cards, x for a low card that the parser
 // picks (the lowest card from the two upward not otherwise named in the suit).
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <random>
 #include <stdexcept>
@@ -13,6 +15,12 @@
 #include "VariablesGlobales.h"
 
 namespace korvalo::test {
+
+// Every evaluation test fills the shared tables before its first test.
+struct EnvironnementTables : ::testing::Environment {
+  void SetUp() override { InitialiseTables(); }
+};
+inline const auto* const environnementTables = ::testing::AddGlobalTestEnvironment(new EnvironnementTables);
 
 inline int RangDe(char c) {
   switch (c) {

@@ -15,11 +15,6 @@ using korvalo::test::DonneAleatoire;
 
 namespace {
 
-struct Environnement : ::testing::Environment {
-  void SetUp() override { InitialiseTables(); }
-};
-const auto* const environnement = ::testing::AddGlobalTestEnvironment(new Environnement);
-
 constexpr char LETTRES[] = {'F', 'A', 'B', 'Z', 'K', 'C'};
 
 // Values the parameter editor can store, slot by slot.

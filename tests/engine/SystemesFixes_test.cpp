@@ -14,11 +14,6 @@ using korvalo::test::Tenue;
 
 namespace {
 
-struct Environnement : ::testing::Environment {
-  void SetUp() override { InitialiseTables(); }
-};
-const auto* const environnement = ::testing::AddGlobalTestEnvironment(new Environnement);
-
 struct Resultat {
   int PHo, PHL;
   bool operator==(const Resultat&) const = default;
