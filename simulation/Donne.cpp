@@ -15,6 +15,7 @@ void CompteDonne(const TDonneReference& donne, char lettre, TCumuls& cumuls, TOb
   FaitCouleurLongue(m, 1);
   FaitCouleurLongue(m, 3);
   bool fit[3][5] = {};
+  bool codesEstOuest = false;
   int PS[5][5] = {};
   for (int i = 1; i <= NB_COULEURS; ++i) {
     // The first hand reckons an exact eight-card fit; the second knows its partner's real length.
@@ -26,9 +27,13 @@ void CompteDonne(const TDonneReference& donne, char lettre, TCumuls& cumuls, TOb
     }
     if (L[2][i] + L[4][i] >= 8) {
       fit[2][i] = true;
-      FaitCouleurLongue(m, 2);
+      // The codes of a seat depend only on the deal: computed before the first EW evaluation, they hold for all.
+      if (!codesEstOuest) {
+        FaitCouleurLongue(m, 2);
+        FaitCouleurLongue(m, 4);
+        codesEstOuest = true;
+      }
       PS[2][i] = EvalueMainAvecFit(m[2], 8 - L[2][i], lettre, 2, i);
-      FaitCouleurLongue(m, 4);
       PS[4][i] = EvalueMainAvecFit(m[4], L[2][i], lettre, 4, i);
       if (PS[2][i] + PS[4][i] > POINTS_MAX) PS[2][i] = POINTS_MAX - PS[4][i];
     }

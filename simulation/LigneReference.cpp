@@ -10,9 +10,35 @@ std::string Extrait(std::string_view v) {
   return std::string(v.substr(0, max)) + (v.size() > max ? "..." : "");
 }
 
+// The common case, a well-formed line, in one tight pass; false as soon as
+// anything is unusual, and the careful scan below then says what.
+bool AnalyseRapide(std::string_view ligne, TDonneReference& donne) {
+  const char* p = ligne.data();
+  const char* const fin = p + ligne.size();
+  unsigned valeurs[NB_VALEURS_LIGNE];
+  for (unsigned& v : valeurs) {
+    const char* const debut = p;
+    unsigned n = 0;
+    while (p < fin && static_cast<unsigned>(*p - '0') < 10u) n = n * 10 + static_cast<unsigned>(*p++ - '0');
+    if (p == debut || p - debut > 5 || p == fin || *p != ' ') return false;
+    ++p;
+    v = n;
+  }
+  for (int champ = 0; champ < NB_MAINS_LIGNE; ++champ) {
+    if (valeurs[champ] > TOUTES_CARTES) return false;
+    donne.Mains[champ / 4 + 1][champ % 4 + 1] = static_cast<std::uint16_t>(valeurs[champ]);
+  }
+  for (int k = 0; k < NB_VALEURS_LIGNE - NB_MAINS_LIGNE; ++k) {
+    if (valeurs[NB_MAINS_LIGNE + k] > 13) return false;
+    donne.Levees[k / 5 + 1][k % 5 + 1] = static_cast<std::uint8_t>(valeurs[NB_MAINS_LIGNE + k]);
+  }
+  return DonneComplete(donne.Mains);
+}
+
 }  // namespace
 
 ResultatLigne AnalyseLigneReference(std::string_view ligne, TDonneReference& donne) {
+  if (AnalyseRapide(ligne, donne)) return {};
   std::size_t pos = 0;
   for (int champ = 1; champ <= NB_VALEURS_LIGNE; ++champ) {
     const std::size_t debut = pos;
