@@ -45,8 +45,6 @@ ContenuFichier LitFichierReference(const std::string& chemin) {
   return contenu;
 }
 
-namespace {
-
 bool EcritTout(int fd, const std::string& texte) {
   const char* p = texte.data();
   std::size_t reste = texte.size();
@@ -61,8 +59,6 @@ bool EcritTout(int fd, const std::string& texte) {
   }
   return true;
 }
-
-}  // namespace
 
 int Genere(const OptionsGeneration& options, const SuiviGeneration& suivi, const volatile bool* arret,
            std::string& erreurs) {

@@ -29,6 +29,9 @@ struct ContenuFichier {
 };
 ContenuFichier LitFichierReference(const std::string& chemin);
 
+// Writes all of texte to the file descriptor, retrying after signals; false on error (errno set).
+bool EcritTout(int fd, const std::string& texte);
+
 struct OptionsGeneration {
   std::string sortie;
   std::uint64_t graine = 1;

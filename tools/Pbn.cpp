@@ -332,25 +332,10 @@ std::string CleMains(const tcarreword& mains) {
 struct DonneImportee {
   const PartiePbn* partie = nullptr;
   TDonneReference donne;
-  bool portee = false;  // a readable carried table, in donne.Levees
-  bool aResoudre = false;
-  TDonneReference portant;  // the carried table, kept for the check
+  bool portee = false;       // the file carries a readable table, in portant
+  bool aResoudre = false;    // DDS solves it (no table, or picked for the check)
+  TDonneReference portant;
 };
-
-bool EcritTout(int fd, const std::string& texte) {
-  const char* p = texte.data();
-  std::size_t reste = texte.size();
-  while (reste > 0) {
-    const ssize_t n = ::write(fd, p, reste);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    reste -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 // Writes the old bytes then the new lines to a temporary file beside the
 // output, and renames it over the output: readers see the old or the new file.
@@ -360,6 +345,7 @@ void RemplaceAtomiquement(const std::string& sortie, bool existe, const std::str
   const int fd = ::mkstemp(modele.data());
   if (fd < 0) throw std::runtime_error("cannot create a temporary file beside " + sortie + ": " + std::strerror(errno));
   const std::string temporaire = modele;
+  bool ouvert = true;
   try {
     std::string anciennes;
     mode_t droits = 0644;
@@ -373,10 +359,11 @@ void RemplaceAtomiquement(const std::string& sortie, bool existe, const std::str
     if (::fchmod(fd, droits) != 0 || !EcritTout(fd, anciennes) || !EcritTout(fd, nouvelles) || ::fsync(fd) != 0)
       throw std::runtime_error("cannot write " + temporaire + ": " + std::strerror(errno));
     ::close(fd);
+    ouvert = false;
     if (::rename(temporaire.c_str(), sortie.c_str()) != 0)
       throw std::runtime_error("cannot rename " + temporaire + " to " + sortie + ": " + std::strerror(errno));
   } catch (...) {
-    ::close(fd);
+    if (ouvert) ::close(fd);
     ::unlink(temporaire.c_str());
     throw;
   }
@@ -465,16 +452,14 @@ int ImportePbn(const OptionsImport& options, RapportImport& rapport) {
       if (e.empty())
         aDdt = true;
       else
-        message(options.pbn + ":" + std::to_string(partie.ligneDdt) + ": " + NommePartie(partie) + ": " + e +
-                "; DDS solves this deal");
+        message(options.pbn + ":" + std::to_string(partie.ligneDdt) + ": " + NommePartie(partie) + ": " + e + "; ignored");
     }
     if (partie.aOrt) {
       const std::string e = AnalyseOptimumResultTable(partie.enteteOrt, partie.cellulesOrt, ort);
       if (e.empty())
         aOrt = true;
       else
-        message(options.pbn + ":" + std::to_string(partie.ligneOrt) + ": " + NommePartie(partie) + ": " + e +
-                "; DDS solves this deal");
+        message(options.pbn + ":" + std::to_string(partie.ligneOrt) + ": " + NommePartie(partie) + ": " + e + "; ignored");
     }
     if (aDdt && aOrt && !DecritDifferences(ddt, ort).empty()) {
       message(ou + "DoubleDummyTricks and OptimumResultTable disagree (" +

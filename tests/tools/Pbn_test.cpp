@@ -276,7 +276,7 @@ TEST_F(Pbn, TablesThatCannotBeTrusted) {
   };
   const Cas cas[] = {
       {"an unreadable DoubleDummyTricks", "[Board \"4\"]\n" + deal + "[DoubleDummyTricks \"546365463689\"]\n", false,
-       "p.pbn:3: board 4: DoubleDummyTricks holds 12 characters instead of 20; DDS solves this deal"},
+       "p.pbn:3: board 4: DoubleDummyTricks holds 12 characters instead of 20; ignored"},
       {"two tags that disagree",
        "[Board \"5\"]\n" + deal + "[DoubleDummyTricks \"5463654636897a6897a6\"]\n" +
            "[OptimumResultTable \"Declarer;Denomination;Result\"]\n"
