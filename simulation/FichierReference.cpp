@@ -34,24 +34,30 @@ int Lit(const std::string& chemin, int N, bool exige) {
         ErreurFichier(ErreurFichier::Genre::Ouverture, chemin, 0, "", "cannot open: " + std::string(std::strerror(err)))));
   }
   // Read by blocks until N line ends are in: a larger file is not read to its end.
+  // The buffer is sized once from the file's size, capped at what N lines can take.
   constexpr std::size_t BLOC = 1 << 20;
+  struct stat etat;
+  const std::size_t plafond = static_cast<std::size_t>(N) * (LONGUEUR_MAX_LIGNE + 2) + 3;
+  std::size_t prevu = (::fstat(::fileno(f), &etat) == 0 && etat.st_size > 0) ? static_cast<std::size_t>(etat.st_size) : BLOC;
+  if (prevu > plafond) prevu = plafond;
+  TexteReference.resize(prevu);
+  std::size_t taille = 0;
   long fins = 0;
   bool erreur = false;
   for (;;) {
-    const std::size_t avant = TexteReference.size();
-    TexteReference.resize(avant + BLOC);
-    const std::size_t lus = std::fread(TexteReference.data() + avant, 1, BLOC, f);
-    TexteReference.resize(avant + lus);
-    for (const char* p = TexteReference.data() + avant; (p = static_cast<const char*>(std::memchr(
-                                                            p, '\n', TexteReference.data() + TexteReference.size() - p)));
-         ++p)
+    if (TexteReference.size() - taille < BLOC) TexteReference.resize(taille + BLOC);
+    const std::size_t lus = std::fread(TexteReference.data() + taille, 1, BLOC, f);
+    for (const char *p = TexteReference.data() + taille, *fin = p + lus;
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(fin - p)))) != nullptr; ++p)
       ++fins;
+    taille += lus;
     if (lus < BLOC) {
       erreur = std::ferror(f) != 0;
       break;
     }
     if (fins >= N) break;
   }
+  TexteReference.resize(taille);
   std::fclose(f);
   if (erreur)
     throw ErreurEvaluation(
