@@ -127,6 +127,9 @@ int Verify(int argc, char** argv) {
   if (options.fichier.empty()) return Usage();
   if (!graineEchantillon) options.graineEchantillon = std::random_device{}() & 0x7FFFFFFF;
   ConfigureDds(static_cast<int>(threads));
+  if (options.echantillon > 0)
+    std::cerr << "korvalo-donnes: checking " << options.fichier << ", then solving up to " << options.echantillon
+              << " random lines with DDS...\n";
   const RapportVerification r = Verifie(options);
 
   for (std::size_t j = 0; j < r.problemes.size() && j < PROBLEMES_AFFICHES; ++j) {
