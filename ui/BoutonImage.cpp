@@ -45,7 +45,13 @@ void TBoutonImage::paintEvent(QPaintEvent*) {
   }
   if (!text().isEmpty()) {
     const QRect zoneTexte(finImage + decalage, decalage, std::max(0, zone.width() - finImage), zone.height());
-    peintre.setFont(font());
+    // A caption wider than its space is drawn smaller rather than cut (a
+    // long caption on a small screen).
+    QFont police = font();
+    const int place = zoneTexte.width() - 4;
+    while (police.pixelSize() > 6 && QFontMetrics(police).horizontalAdvance(text()) > place)
+      police.setPixelSize(police.pixelSize() - 1);
+    peintre.setFont(police);
     peintre.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     peintre.drawText(zoneTexte, Qt::AlignCenter | Qt::TextSingleLine, text());
   }

@@ -1,6 +1,7 @@
 #include "MasterUnit.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +28,7 @@
 #include "Polices.h"
 #include "Rapports.h"
 #include "Simulation.h"
+#include "StyleChoix.h"
 #include "Textes.h"
 #include "TextesFixes.h"
 #include "Valeurs.h"
@@ -111,7 +113,7 @@ void MetDeCoteSiIllisible(bool& aMettreDeCote, const std::string& chemin) {
 
 }  // namespace
 
-TForm1::TForm1() : QWidget(nullptr) {
+TForm1::TForm1() : QWidget(nullptr), styleChoix_(std::make_unique<TStyleChoix>()) {
   setWindowTitle(QString::fromUtf8(LegendeFenetre));
   for (int i = 1; i <= 10; ++i) {
     // Speed buttons take no focus; 1..8 keep their image 6 pixels from the
@@ -149,6 +151,12 @@ TForm1::TForm1() : QWidget(nullptr) {
     });
   });
   FormCreate();
+}
+
+TForm1::~TForm1() {
+  for (auto& colonne : Choix)
+    for (QComboBox* choix : colonne)
+      if (choix) choix->setStyle(nullptr);
 }
 
 TBoutonImage* TForm1::SpeedButton(int i) const {
@@ -267,8 +275,16 @@ void TForm1::FaitGlyphs() {
   std::vector<std::string> manquantes;
   for (int i = 0; i < 11; ++i) {
     TBoutonImage* bouton = i < 10 ? SpeedButton(i + 1) : BitBtn1;
+    QImage bitmap;
     QPixmap image;
-    if (!image.load(Q(DossierImages + noms[i]))) manquantes.emplace_back(noms[i]);
+    if (bitmap.load(Q(DossierImages + noms[i]))) {
+      // The bottom-left pixel is the bitmap's transparent colour, as buttons
+      // with glyphs have it.
+      image = QPixmap::fromImage(bitmap);
+      image.setMask(image.createMaskFromColor(bitmap.pixelColor(0, bitmap.height() - 1), Qt::MaskInColor));
+    } else {
+      manquantes.emplace_back(noms[i]);
+    }
     bouton->setImage(image);
   }
   if (!manquantes.empty()) BoiteInformation(Q(MessageImagesManquantes(Natif(DossierImages), manquantes)));
@@ -328,6 +344,7 @@ void TForm1::CreeFicheDynamique() {
       disconnect(choix->lineEdit(), &QLineEdit::returnPressed, choix, nullptr);
       disconnect(choix->lineEdit(), &QLineEdit::editingFinished, choix, nullptr);
       FixeCouleurs(choix, GrisClair, Qt::black, true);
+      choix->setStyle(styleChoix_.get());
       const TListeChoix& items = *ChoixDesRangs[j];
       for (int i = 0; i < items.nombre; ++i) choix->addItem(QString::fromUtf8(items.items[i]));
       connect(choix, &QComboBox::activated, this, [this, choix](int) {
@@ -486,6 +503,8 @@ void TForm1::PlaceTitre() {
   Label1->setText(Q(Titre));
   Label1->move(GaucheTitre(Disposition), HautTitre(Disposition));
   Label1->adjustSize();
+  // Painted beneath the buttons, as a label on a form is.
+  Label1->lower();
 }
 
 void TForm1::SpeedButton9Click() {

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,7 @@ class TForm1 : public QWidget {
  public:
   // Creates the design controls, then runs FormCreate to its end.
   TForm1();
+  ~TForm1() override;
 
   // Design controls.
   TBoutonImage *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5;
@@ -128,7 +130,8 @@ class TForm1 : public QWidget {
   void RelitFichiers();
   void MontreChoix(int c, int j);
   bool miseAJourEnCours_ = false;
-  bool cadrePlace_ = false;  // grid filled by code: its events are not the user's
+  bool cadrePlace_ = false;
+  std::unique_ptr<QStyle> styleChoix_;  // of the choosers; they let go of it in ~TForm1  // grid filled by code: its events are not the user's
 };
 
 }  // namespace korvalo
