@@ -43,19 +43,23 @@ int Lit(const std::string& chemin, int N, bool exige) {
   TexteReference.resize(prevu);
   std::size_t taille = 0;
   long fins = 0;
+  std::size_t debutLigne = 0;  // where the line not yet ended starts
   bool erreur = false;
   for (;;) {
     if (TexteReference.size() - taille < BLOC) TexteReference.resize(taille + BLOC);
     const std::size_t lus = std::fread(TexteReference.data() + taille, 1, BLOC, f);
     for (const char *p = TexteReference.data() + taille, *fin = p + lus;
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(fin - p)))) != nullptr; ++p)
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(fin - p)))) != nullptr; ++p) {
       ++fins;
+      debutLigne = static_cast<std::size_t>(p - TexteReference.data()) + 1;
+    }
     taille += lus;
     if (lus < BLOC) {
       erreur = std::ferror(f) != 0;
       break;
     }
-    if (fins >= N) break;
+    // A line already too long is refused below: a file that never ends a line is not read on.
+    if (fins >= N || taille - debutLigne > LONGUEUR_MAX_LIGNE + 1) break;
   }
   TexteReference.resize(taille);
   std::fclose(f);

@@ -65,10 +65,11 @@ ResultatLigne AnalyseLigneReference(std::string_view ligne, TDonneReference& don
     }
     ++pos;  // the space that ends the value
     if (champ <= NB_MAINS_LIGNE) {
-      if (valeur > TOUTES_CARTES) return {ErreurLigne::MainHorsBornes, champ, std::to_string(valeur)};
+      // The digits as written: the value itself stops growing past 99999.
+      if (valeur > TOUTES_CARTES) return {ErreurLigne::MainHorsBornes, champ, Extrait(ligne.substr(debut, pos - 1 - debut))};
       donne.Mains[(champ - 1) / 4 + 1][(champ - 1) % 4 + 1] = static_cast<std::uint16_t>(valeur);
     } else {
-      if (valeur > 13) return {ErreurLigne::LeveesHorsBornes, champ, std::to_string(valeur)};
+      if (valeur > 13) return {ErreurLigne::LeveesHorsBornes, champ, Extrait(ligne.substr(debut, pos - 1 - debut))};
       const int k = champ - NB_MAINS_LIGNE - 1;
       donne.Levees[k / 5 + 1][k % 5 + 1] = static_cast<std::uint8_t>(valeur);
     }

@@ -9,7 +9,11 @@ namespace {
 // French first, English second, so the two versions of a message stay together.
 const char* Choix(const char* francais, const char* anglais) { return LangueAnglaise() ? anglais : francais; }
 
-std::string Guillemets(const std::string& texte) {
+// Control bytes of a quoted text are shown as '?': a message never carries a
+// terminal escape sequence or a tab from a damaged file.
+std::string Guillemets(std::string texte) {
+  for (char& c : texte)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
   return LangueAnglaise() ? "\"" + texte + "\"" : "« " + texte + " »";
 }
 

@@ -124,38 +124,61 @@ std::vector<std::string> AfficheValeurs(int s) {
   return lignes;
 }
 
+namespace {
+
+// The two halves of the comparisons: means of points by tricks (7..13), then
+// means of tricks by points (25..37).
+struct Moitie {
+  int premier, dernier;
+  const char* apres;      // after each value
+  int regleSystemes;      // rule width in ComparaisonSystemes
+  int regleAncienNouveau; // rule width in Comparaison_old_new
+  bool levees;
+};
+constexpr Moitie MOITIES[2] = {{7, 13, "    ", 70, 71, false}, {25, 37, " ", 88, 89, true}};
+
+const float* Moyennes(const TValeursSysteme& v, const Moitie& m, int k) {
+  return m.levees ? v.MoyenneLevees[k] : v.Moyenne[k];
+}
+const float* Ecarts(const TValeursSysteme& v, const Moitie& m, int k) {
+  return m.levees ? v.EcartTypeLevees[k] : v.EcartType[k];
+}
+
+void TitreMoitie(std::vector<std::string>& lignes, const Moitie& m) {
+  lignes.emplace_back();
+  if (m.levees) {
+    lignes.push_back(Textes[NumeroTexte::TitreMoyennesLevees]);
+    lignes.emplace_back();
+    lignes.push_back(Regle(88, '-'));
+  } else {
+    lignes.push_back(Textes[NumeroTexte::TitreMoyennesPoints]);
+    lignes.push_back(Regle(70, '-'));
+  }
+}
+
+// Label, empty line, column header, empty line.
+void TeteVariante(std::vector<std::string>& lignes, const Moitie& m, int k, int retrait) {
+  lignes.push_back(Textes[NumeroTexte::LibelleVariante1 + k - 1]);
+  lignes.emplace_back();
+  lignes.push_back(EnTete(retrait, m.premier, m.dernier, m.apres));
+  lignes.emplace_back();
+}
+
+}  // namespace
+
 std::vector<std::string> ComparaisonSystemes() {
   std::vector<std::string> lignes;
-  lignes.reserve(260);
-  lignes.emplace_back();
-  lignes.push_back(Textes[NumeroTexte::TitreMoyennesPoints]);
-  lignes.push_back(Regle(70, '-'));
-  for (int k = 1; k <= 6; ++k) {
-    lignes.push_back(Textes[NumeroTexte::LibelleVariante1 + k - 1]);
-    lignes.emplace_back();
-    lignes.push_back(EnTete(11, 7, 13, "    "));
-    lignes.emplace_back();
-    for (int s = 1; s <= 6; ++s) {
-      const TValeursSysteme& v = ValeursSystemes[s];
-      LignesSysteme(lignes, "  " + std::string(NomsCourtsComparaison[s]) + "     ", std::string(11, ' '), v.Moyenne[k],
-                    v.EcartType[k], 7, 13, "    ", v.NbDonnes);
-      lignes.push_back(Regle(70, s < 6 ? '-' : '='));
-    }
-  }
-  lignes.emplace_back();
-  lignes.push_back(Textes[NumeroTexte::TitreMoyennesLevees]);
-  lignes.emplace_back();
-  lignes.push_back(Regle(88, '-'));
-  for (int k = 1; k <= 6; ++k) {
-    lignes.push_back(Textes[NumeroTexte::LibelleVariante1 + k - 1]);
-    lignes.emplace_back();
-    lignes.push_back(EnTete(11, 25, 37, " "));
-    lignes.emplace_back();
-    for (int s = 1; s <= 6; ++s) {
-      const TValeursSysteme& v = ValeursSystemes[s];
-      LignesSysteme(lignes, "  " + std::string(NomsCourtsComparaison[s]) + "     ", std::string(11, ' '),
-                    v.MoyenneLevees[k], v.EcartTypeLevees[k], 25, 37, " ", v.NbDonnes);
-      lignes.push_back(Regle(88, s < 6 ? '-' : '='));
+  lignes.reserve(280);
+  for (const Moitie& m : MOITIES) {
+    TitreMoitie(lignes, m);
+    for (int k = 1; k <= 6; ++k) {
+      TeteVariante(lignes, m, k, 11);
+      for (int s = 1; s <= 6; ++s) {
+        const TValeursSysteme& v = ValeursSystemes[s];
+        LignesSysteme(lignes, "  " + std::string(NomsCourtsComparaison[s]) + "     ", std::string(11, ' '),
+                      Moyennes(v, m, k), Ecarts(v, m, k), m.premier, m.dernier, m.apres, v.NbDonnes);
+        lignes.push_back(Regle(m.regleSystemes, s < 6 ? '-' : '='));
+      }
     }
   }
   SixLignesVides(lignes);
@@ -163,42 +186,22 @@ std::vector<std::string> ComparaisonSystemes() {
 }
 
 std::vector<std::string> Comparaison_old_new(int s) {
-  const TValeursSysteme& ancien = ValeursSystemes[s];
-  const TValeursSysteme& nouveau = NouvellesValeurs;
   const std::string nom = "  " + std::string(NomsCourtsAncienNouveau[s]);
   const std::string retrait(12, ' ');
   std::vector<std::string> lignes;
-  lignes.reserve(130);
-  lignes.emplace_back();
-  lignes.push_back(Textes[NumeroTexte::TitreMoyennesPoints]);
-  lignes.push_back(Regle(70, '-'));
-  for (int k = 1; k <= 6; ++k) {
-    lignes.push_back(Textes[NumeroTexte::LibelleVariante1 + k - 1]);
-    lignes.emplace_back();
-    lignes.push_back(EnTete(12, 7, 13, "    "));
-    lignes.emplace_back();
-    LignesSysteme(lignes, nom + "_old   ", retrait, ancien.Moyenne[k], ancien.EcartType[k], 7, 13, "    ",
-                  ancien.NbDonnes);
-    lignes.push_back(Regle(71, '-'));
-    LignesSysteme(lignes, nom + "_new   ", retrait, nouveau.Moyenne[k], nouveau.EcartType[k], 7, 13, "    ",
-                  nouveau.NbDonnes);
-    lignes.push_back(Regle(71, '='));
-  }
-  lignes.emplace_back();
-  lignes.push_back(Textes[NumeroTexte::TitreMoyennesLevees]);
-  lignes.emplace_back();
-  lignes.push_back(Regle(88, '-'));
-  for (int k = 1; k <= 6; ++k) {
-    lignes.push_back(Textes[NumeroTexte::LibelleVariante1 + k - 1]);
-    lignes.emplace_back();
-    lignes.push_back(EnTete(12, 25, 37, " "));
-    lignes.emplace_back();
-    LignesSysteme(lignes, nom + "_old   ", retrait, ancien.MoyenneLevees[k], ancien.EcartTypeLevees[k], 25, 37, " ",
-                  ancien.NbDonnes);
-    lignes.push_back(Regle(89, '-'));
-    LignesSysteme(lignes, nom + "_new   ", retrait, nouveau.MoyenneLevees[k], nouveau.EcartTypeLevees[k], 25, 37, " ",
-                  nouveau.NbDonnes);
-    lignes.push_back(Regle(89, '='));
+  lignes.reserve(140);
+  for (const Moitie& m : MOITIES) {
+    TitreMoitie(lignes, m);
+    for (int k = 1; k <= 6; ++k) {
+      TeteVariante(lignes, m, k, 12);
+      const TValeursSysteme& ancien = ValeursSystemes[s];
+      LignesSysteme(lignes, nom + "_old   ", retrait, Moyennes(ancien, m, k), Ecarts(ancien, m, k), m.premier,
+                    m.dernier, m.apres, ancien.NbDonnes);
+      lignes.push_back(Regle(m.regleAncienNouveau, '-'));
+      LignesSysteme(lignes, nom + "_new   ", retrait, Moyennes(NouvellesValeurs, m, k), Ecarts(NouvellesValeurs, m, k),
+                    m.premier, m.dernier, m.apres, NouvellesValeurs.NbDonnes);
+      lignes.push_back(Regle(m.regleAncienNouveau, '='));
+    }
   }
   SixLignesVides(lignes);
   return lignes;

@@ -1,5 +1,6 @@
 // Reading the reference lines of a run, and the messages of a bad file or line.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "../engine/DossierTemporaire.h"
 #include "Mains.h"
@@ -73,6 +74,17 @@ TEST_F(Reference, LignesIllisibles) {
             chemin + ", ligne 3 : ligne de plus de 4096 caractères.");
 }
 
+TEST_F(Reference, UnFichierSansFinDeLigneNestPasLuJusquauBout) {
+  const std::string zeros = dossier.Fichier("zeros.txt");
+  ASSERT_EQ(::symlink("/dev/zero", zeros.c_str()), 0);
+  try {
+    LitLignesReference(zeros, 100000);
+    FAIL();
+  } catch (const ErreurEvaluation& e) {
+    EXPECT_EQ(e.what(), zeros + ", ligne 1 : ligne de plus de 4096 caractères.");
+  }
+}
+
 TEST_F(Reference, FichierAbsentDitCommentEnFaireUn) {
   const std::string absent = dossier.Fichier("absent.txt");
   try {
@@ -113,6 +125,10 @@ TEST_F(Reference, ErreursDeLigneNommentLigneEtChamp) {
   const CasLigne cas[] = {
       {Remplace(l, 5, "9000"), "champ 5 (main du siège 2, couleur 1) : la main 9000 dépasse 8191.",
        "field 5 (holding of seat 2, suit 1): the holding 9000 is above 8191."},
+      {Remplace(l, 5, "123456789012"), "champ 5 (main du siège 2, couleur 1) : la main 123456789012 dépasse 8191.",
+       "field 5 (holding of seat 2, suit 1): the holding 123456789012 is above 8191."},
+      {Remplace(l, 2, "1\t\x1b[2J"), "champ 2 (main du siège 1, couleur 2) : « 1??[2J » n'est pas un entier.",
+       "field 2 (holding of seat 1, suit 2): \"1??[2J\" is not an integer."},
       {Remplace(l, 36, "14"), "champ 36 (levées du déclarant 4, dénomination 5) : le nombre de levées 14 dépasse 13.",
        "field 36 (tricks of declarer 4, strain 5): the trick count 14 is above 13."},
       {Remplace(l, 17, "-5"), "champ 17 (levées du déclarant 1, dénomination 1) : « -5 » n'est pas un entier.",
