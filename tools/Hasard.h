@@ -5,9 +5,10 @@
 //   mix64(x)      the splitmix64 finaliser: x ^= x >> 30; x *= 0xBF58476D1CE4E5B9;
 //                 x ^= x >> 27; x *= 0x94D049BB133111EB; x ^= x >> 31
 //   deal i of seed S (i counted from 1):
-//     a splitmix64 sequence starts at x = mix64(S) + mix64(i) (mod 2^64); each
+//     a splitmix64 sequence starts at x = mix64(mix64(S) + i) (mod 2^64); each
 //     output adds 0x9E3779B97F4A7C15 to x and returns mix64(x). Its first four
-//     outputs are the state of a xoshiro256** generator.
+//     outputs are the state of a xoshiro256** generator. (S and i do not play
+//     symmetric parts, so deal i of seed S is not deal S of seed i.)
 //   bounded draw in [0, n): Lemire's multiply-and-reject on 64-bit outputs.
 //   shuffle: Fisher-Yates over the cards 0..51 (card c = suit c / 13 + 1 in
 //     the order spades, hearts, diamonds, clubs, rank c % 13 with 0 = two),
@@ -64,7 +65,7 @@ struct Xoshiro256 {
 
 // The generator of deal i (1-based) of seed graine.
 constexpr Xoshiro256 GenerateurDonne(std::uint64_t graine, std::uint64_t i) {
-  std::uint64_t x = Mix64(graine) + Mix64(i);
+  std::uint64_t x = Mix64(Mix64(graine) + i);
   Xoshiro256 g{};
   for (auto& mot : g.s) {
     x += 0x9E3779B97F4A7C15ull;

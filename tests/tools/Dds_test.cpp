@@ -87,7 +87,7 @@ TEST_F(Dds, FirstDealOfSeedOne) {
   std::vector<TDonneReference> donnes(1);
   donnes[0].Mains = DonneAleatoire(1, 1);
   ResoutDonnes(donnes);
-  const std::uint8_t attendu[4][5] = {{4, 6, 3, 6, 5}, {9, 7, 10, 6, 8}, {4, 6, 3, 6, 5}, {9, 7, 10, 6, 8}};
+  const std::uint8_t attendu[4][5] = {{8, 4, 11, 11, 7}, {4, 9, 2, 2, 6}, {8, 4, 11, 11, 7}, {4, 9, 2, 2, 5}};
   for (int p = 1; p <= 4; ++p)
     for (int t = 1; t <= 5; ++t) EXPECT_EQ(donnes[0].Levees[p][t], attendu[p - 1][t - 1]) << p << " " << t;
 }

@@ -80,7 +80,7 @@ TEST_F(Generation, AppendRefusesAFileItCannotContinue) {
   const Cas cas[] = {
       {"without --append", trois, false, 1, "already exists"},
       {"another seed", trois, true, 2, "b.txt:1: this is not deal 1 of seed 2"},
-      {"a holding out of range", "1" + trois, true, 1, "b.txt:1: field 1: holding 14225 is above 8191"},
+      {"a holding out of range", "9" + trois, true, 1, "b.txt:1: field 1: holding 9272 is above 8191"},
       {"deal 1 again as line 4", trois + PremieresLignes(graine1, 1), true, 1, "b.txt:4: this is not deal 4"},
   };
   for (const Cas& c : cas) {

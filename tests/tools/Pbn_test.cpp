@@ -18,7 +18,8 @@ struct Pbn : ::testing::Test {
     ConfigureDds(1);
   }
   DossierTemporaire dossier;
-  const std::string graine1 = LitFichier(Donnee("graine1.txt"));
+  // The deals of the PBN fixtures with their true tables.
+  const std::string donnesPbn = LitFichier(Donnee("donnes_pbn.txt"));
 
   int Importe(const std::string& pbn, const std::string& sortie, bool ajout, RapportImport& r) {
     OptionsImport o;
@@ -27,14 +28,14 @@ struct Pbn : ::testing::Test {
     o.ajout = ajout;
     return ImportePbn(o, r);
   }
-  // Lines premiere..derniere of graine1.txt, with their line ends.
-  std::string LignesGraine1(int premiere, int derniere) const {
-    const std::string debut = PremieresLignes(graine1, premiere - 1);
-    return PremieresLignes(graine1, derniere).substr(debut.size());
+  // Lines premiere..derniere of donnes_pbn.txt, with their line ends.
+  std::string LignesDonnesPbn(int premiere, int derniere) const {
+    const std::string debut = PremieresLignes(donnesPbn, premiere - 1);
+    return PremieresLignes(donnesPbn, derniere).substr(debut.size());
   }
 };
 
-// Deal 1 of seed 1, hand by hand: N, E, S, W.
+// Deal 1 of the PBN fixtures, hand by hand: N, E, S, W.
 const char* const N1 = "A92.T876.K63.Q53";
 const char* const E1 = "KJ873.52.QJ94.87";
 const char* const S1 = "QT5.KJ3.85.K9642";
@@ -59,7 +60,9 @@ std::string Messages(const std::vector<std::string>& messages) {
 }  // namespace
 
 TEST_F(Pbn, DealTagGivesOurSeats) {
-  const tcarreword attendue = DonneAleatoire(1, 1);
+  TDonneReference premiere;
+  ASSERT_TRUE(AnalyseLigneReference(PremieresLignes(donnesPbn, 1), premiere));
+  const tcarreword attendue = premiere.Mains;
   const std::string deals[] = {
       Deal("N", N1, E1, S1, W1),
       Deal("E", E1, S1, W1, N1),
@@ -225,10 +228,10 @@ TEST_F(Pbn, GamesTagsAndComments) {
 // Boards 1-13 and 15 are deals 1-14 of seed 1.
 TEST_F(Pbn, ImportsTheCheckedInTournament) {
   const std::string sortie = dossier / "ref.txt";
-  EcritFichier(sortie, LignesGraine1(15, 16));  // two deals already there
+  EcritFichier(sortie, LignesDonnesPbn(15, 16));  // two deals already there
   RapportImport r;
   EXPECT_EQ(Importe(Donnee("tournoi.pbn"), sortie, true, r), 1) << Messages(r.messages);  // one bad deal
-  EXPECT_EQ(LitFichier(sortie), LignesGraine1(15, 16) + LignesGraine1(1, 14));
+  EXPECT_EQ(LitFichier(sortie), LignesDonnesPbn(15, 16) + LignesDonnesPbn(1, 14));
   EXPECT_EQ(r.parties, 15);
   EXPECT_EQ(r.donnes, 15);
   EXPECT_EQ(r.mauvaises, 1);
@@ -249,7 +252,7 @@ TEST_F(Pbn, ImportsTheCheckedInTournament) {
   EXPECT_EQ(encore.ecrites, 0);
   EXPECT_EQ(encore.resolues, 0);
   EXPECT_TRUE(Contient(encore.messages, "board 1: the same deal as line 3 of " + sortie));
-  EXPECT_EQ(LitFichier(sortie), LignesGraine1(15, 16) + LignesGraine1(1, 14));
+  EXPECT_EQ(LitFichier(sortie), LignesDonnesPbn(15, 16) + LignesDonnesPbn(1, 14));
 }
 
 // Three boards, all checked; board 2's table is one trick off for North at no-trump.
@@ -257,7 +260,7 @@ TEST_F(Pbn, AWrongCarriedTableMeansDdsForEveryDeal) {
   const std::string sortie = dossier / "ref.txt";
   RapportImport r;
   EXPECT_EQ(Importe(Donnee("faux.pbn"), sortie, false, r), 0) << Messages(r.messages);
-  EXPECT_EQ(LitFichier(sortie), LignesGraine1(14, 16));
+  EXPECT_EQ(LitFichier(sortie), LignesDonnesPbn(14, 16));
   EXPECT_TRUE(r.desaccord);
   EXPECT_EQ(r.controlees, 3);
   EXPECT_EQ(r.resolues, 3);
@@ -295,7 +298,7 @@ TEST_F(Pbn, TablesThatCannotBeTrusted) {
     EXPECT_EQ(r.desaccord, c.desaccord);
     EXPECT_EQ(r.resolues, 1);
     EXPECT_TRUE(Contient(r.messages, c.message)) << Messages(r.messages);
-    EXPECT_EQ(LitFichier(sortie), LignesGraine1(1, 1));
+    EXPECT_EQ(LitFichier(sortie), LignesDonnesPbn(1, 1));
   }
 }
 
@@ -308,7 +311,7 @@ TEST_F(Pbn, RefusesWhatItCannotAddTo) {
     std::string pbn;
     const char* message;
   };
-  const std::string un = LignesGraine1(1, 1);
+  const std::string un = LignesDonnesPbn(1, 1);
   const Cas cas[] = {
       {"output exists without --append", un, false, Donnee("faux.pbn"), "already exists: use --append"},
       {"output's last line cut", un.substr(0, un.size() - 2), true, Donnee("faux.pbn"), "ref.txt:1: the last line has no line end"},
