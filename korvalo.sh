@@ -36,11 +36,11 @@ construit() {
 
 # The non-Qt libraries and their tests again, under AddressSanitizer and
 # UndefinedBehaviorSanitizer (preset "asan", build-asan).
+# Warnings are the main build's job: GCC 12 gives false ones on instrumented
+# code (maybe-uninitialized in <regex>, mismatched-new-delete), so no -Werror here.
 teste_sanitiseurs() {
-  local werror=OFF
-  [ "${CI:-}" = "true" ] && werror=ON
   echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan)"
-  cmake --preset asan -DKORVALO_WERROR="$werror"
+  cmake --preset asan -DKORVALO_WERROR=OFF
   cmake --build build-asan -j "$(nproc)"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
