@@ -1,5 +1,8 @@
 #include "LigneReference.h"
 
+#include <bit>
+#include <cstring>
+
 namespace korvalo {
 
 namespace {
@@ -10,6 +13,27 @@ std::string Extrait(std::string_view v) {
   return std::string(v.substr(0, max)) + (v.size() > max ? "..." : "");
 }
 
+// One value of up to four digits and its space, eight bytes at a time (at
+// least eight must be readable at p): the digit count, 0 when the field is
+// anything else. The first byte that is not a digit is found exactly: the
+// borrows and carries of the byte arithmetic only reach the bytes after it.
+int ChampRapide(const char* p, unsigned& valeur) {
+  std::uint64_t w;
+  std::memcpy(&w, p, 8);
+  const std::uint64_t x = w - 0x3030303030303030ULL;
+  const std::uint64_t pasChiffre = (x | (x + 0x7676767676767676ULL)) & 0x8080808080808080ULL;
+  if (pasChiffre == 0) return 0;
+  const int n = std::countr_zero(pasChiffre) >> 3;
+  if (n == 0 || n > 4 || ((w >> (8 * n)) & 0xFF) != ' ') return 0;
+  // The digits moved to the top bytes, leading zeros below, then summed pairwise.
+  std::uint64_t v = x << (8 * (8 - n));
+  v = ((v & 0x0F0F0F0F0F0F0F0FULL) * 2561) >> 8;
+  v = ((v & 0x00FF00FF00FF00FFULL) * 6553601) >> 16;
+  v = ((v & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32;
+  valeur = static_cast<unsigned>(v);
+  return n;
+}
+
 // The common case, a well-formed line, in one tight pass; false as soon as
 // anything is unusual, and the careful scan below then says what.
 bool AnalyseRapide(std::string_view ligne, TDonneReference& donne) {
@@ -17,6 +41,12 @@ bool AnalyseRapide(std::string_view ligne, TDonneReference& donne) {
   const char* const fin = p + ligne.size();
   unsigned valeurs[NB_VALEURS_LIGNE];
   for (unsigned& v : valeurs) {
+    if (fin - p >= 8) {
+      const int n = ChampRapide(p, v);
+      if (n == 0) return false;
+      p += n + 1;
+      continue;
+    }
     const char* const debut = p;
     unsigned n = 0;
     while (p < fin && static_cast<unsigned>(*p - '0') < 10u) n = n * 10 + static_cast<unsigned>(*p++ - '0');

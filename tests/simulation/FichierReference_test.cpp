@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
+
 #include "../engine/DossierTemporaire.h"
 #include "Mains.h"
 #include "Simulation.h"
@@ -164,6 +166,71 @@ TEST_F(Reference, ErreursDeLigneNommentLigneEtChamp) {
       }
     }
   }
+}
+
+}  // namespace
+}  // namespace korvalo
+
+namespace korvalo {
+namespace {
+
+// The line format read the plain way, token by token, as the reference for the parser.
+bool LectureSimple(std::string_view ligne, TDonneReference& d) {
+  std::size_t pos = 0;
+  for (int champ = 1; champ <= 36; ++champ) {
+    const std::size_t espace = ligne.find(' ', pos);
+    if (espace == std::string_view::npos || espace == pos) return false;
+    std::string_view jeton = ligne.substr(pos, espace - pos);
+    for (char c : jeton)
+      if (c < '0' || c > '9') return false;
+    while (jeton.size() > 1 && jeton[0] == '0') jeton.remove_prefix(1);
+    if (jeton.size() > 5) return false;
+    const unsigned v = static_cast<unsigned>(std::stoul(std::string(jeton)));
+    if (champ <= 16) {
+      if (v > 8191) return false;
+      d.Mains[(champ - 1) / 4 + 1][(champ - 1) % 4 + 1] = static_cast<std::uint16_t>(v);
+    } else {
+      if (v > 13) return false;
+      d.Levees[(champ - 17) / 5 + 1][(champ - 17) % 5 + 1] = static_cast<std::uint8_t>(v);
+    }
+    pos = espace + 1;
+  }
+  return DonneComplete(d.Mains);
+}
+
+TEST(AnalyseLigne, MemeVerdictQueLaLectureSimple) {
+  InitialiseTables();
+  std::mt19937_64 g(11);
+  const std::string octets = std::string("0123456789 /:-\t\r\n\x7f") + "\x80\xff\xc3\xa9" + std::string(1, '\0');
+  int acceptees = 0, refusees = 0;
+  for (int i = 0; i < 20000; ++i) {
+    std::string l = FormateLigneReference(test::DonneAleatoire(g));
+    // Up to three changes: a byte replaced, inserted or removed, or a value padded with zeros.
+    const int changements = static_cast<int>(g() % 4);
+    for (int c = 0; c < changements; ++c) {
+      const std::size_t ou = g() % (l.size() + 1);
+      const char octet = octets[g() % octets.size()];
+      switch (g() % 4) {
+        case 0: if (ou < l.size()) l[ou] = octet; break;
+        case 1: l.insert(ou, 1, octet); break;
+        case 2: if (ou < l.size()) l.erase(ou, 1); break;
+        default: l.insert(ou, std::string(g() % 3 + 1, '0')); break;
+      }
+    }
+    TDonneReference attendu{}, obtenu{};
+    const bool simple = LectureSimple(l, attendu);
+    const ResultatLigne r = AnalyseLigneReference(l, obtenu);
+    ASSERT_EQ(static_cast<bool>(r), simple) << "[" << l << "]";
+    if (simple) {
+      ++acceptees;
+      ASSERT_EQ(std::memcmp(&attendu, &obtenu, sizeof attendu), 0) << "[" << l << "]";
+    } else {
+      ++refusees;
+    }
+  }
+  // Both outcomes were exercised many times.
+  EXPECT_GT(acceptees, 3000);
+  EXPECT_GT(refusees, 3000);
 }
 
 }  // namespace
