@@ -62,9 +62,16 @@ const QColor GrisClair(0xEE, 0xEE, 0xEE);     // $EEEEEE
 
 QString Q(const std::string& texte) { return QString::fromStdString(texte); }
 
-std::string CheminParametres() { return DossierDonnees + "ParametresDesComptesDePoints.txt"; }
-std::string CheminValeurs() { return DossierDonnees + NOM_FICHIER_VALEURS; }
-std::string CheminReference() { return DossierDonnees + NOM_FICHIER_REFERENCE; }
+// The data folder, made again when it could not be at start: a path never
+// falls back to the working directory.
+const std::string& Donnees() {
+  if (DossierDonnees.empty()) DossierDonnees = CalculeDossierDonnees();
+  return DossierDonnees;
+}
+
+std::string CheminParametres() { return Donnees() + "ParametresDesComptesDePoints.txt"; }
+std::string CheminValeurs() { return Donnees() + NOM_FICHIER_VALEURS; }
+std::string CheminReference() { return Donnees() + NOM_FICHIER_REFERENCE; }
 
 // Paths as the user's system writes them.
 std::string Natif(const std::string& chemin) { return QDir::toNativeSeparators(Q(chemin)).toStdString(); }
@@ -223,6 +230,7 @@ void TForm1::FaitAdresses() {
   DossierProgramme = CalculeDossierProgramme();
   DossierImages = DossierProgramme + "Images/" + Resolution + "/";
   FaitFichierAide();
+  DossierDonnees.clear();  // stays empty when the folder cannot be made
   DossierDonnees = CalculeDossierDonnees();
 }
 
@@ -235,7 +243,12 @@ void TForm1::FaitFichierAide() {
 }
 
 void TForm1::ChargeDonnees() {
-  if (DossierDonnees.empty()) return;  // FaitAdresses failed and said why
+  if (DossierDonnees.empty()) {
+    // FaitAdresses could not make the data folder and said why: the window
+    // still works on the defaults, and a save tries the folder again.
+    ParametresParDefaut();
+    return;
+  }
   SupprimeTemporaireOrphelin(CheminParametres());
   SupprimeTemporaireOrphelin(CheminValeurs());
 

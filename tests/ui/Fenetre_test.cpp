@@ -211,6 +211,25 @@ TEST_F(FenetreTest, UneImageManquanteEstSignaleeEtLaFenetreSeConstruit) {
   EXPECT_EQ(f->Choix[3][25]->currentText(), " 0");
 }
 
+TEST_F(FenetreTest, UnDossierDeDonneesImpossibleACreerLaisseLesDefautsEtNEcritRienAilleurs) {
+  // A file where the folder should go: not even root can make it.
+  QFile bouchon(dossier_.path() + "/bouchon");
+  ASSERT_TRUE(bouchon.open(QIODevice::WriteOnly));
+  bouchon.close();
+  qputenv("APPDATA", (dossier_.path() + "/bouchon").toUtf8());
+  QTemporaryDir courant;
+  QDir::setCurrent(courant.path());
+  TForm1* f = CreeFenetre();
+  ASSERT_EQ(script_.Informations.size(), 1u);
+  EXPECT_TRUE(script_.Informations[0].contains("bouchon")) << script_.Informations[0].toStdString();
+  EXPECT_EQ(ParametresSystemes[2].Fit[0], -4.0f);
+  EXPECT_EQ(f->Choix[2][17]->currentText(), "-4");
+  script_.Confirmations = {true};
+  Clique(f->SpeedButton3);
+  EXPECT_EQ(script_.Informations.size(), 2u);
+  EXPECT_TRUE(QDir(courant.path()).entryList(QDir::Files).isEmpty());
+}
+
 // ------------------------------------------------------------ layout and fonts
 
 struct TEcran {
