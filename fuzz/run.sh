@@ -11,7 +11,7 @@ set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$racine"
 
-CIBLES=(parametres)
+CIBLES=(parametres valeurs donne)
 # Longest input per target: the parameters file must be able to hold a line
 # over 4096 characters.
 declare -A LONGUEUR_MAX=([parametres]=12000 [valeurs]=4096 [donne]=2048)
