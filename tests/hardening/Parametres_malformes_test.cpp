@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../engine/DossierTemporaire.h"
+#include "LignesFichier.h"
 #include "Parametres.h"
 
 namespace korvalo {
@@ -14,6 +15,11 @@ namespace {
 
 using test::DossierTemporaire;
 using test::EcritOctets;
+using test::Avec;
+using test::AvecChemin;
+using test::BOM;
+using test::Joint;
+using test::Premieres;
 
 const std::vector<std::string> BLOC = {"M", "1", "0.5", "0", "1",  "1", "0", "1", "1",    "-1", "0", "0", "3",
                                        "2", "1", "1",   "1", "-4", "-2", "0", "2", "3", "4", "-0.5", "0", "0"};
@@ -24,41 +30,16 @@ std::vector<std::string> Defauts() {
   return l;
 }
 
-// The default file with line `ligne` (1-based) replaced.
-std::vector<std::string> Avec(long ligne, const std::string& texte) {
-  std::vector<std::string> l = Defauts();
-  l[static_cast<std::size_t>(ligne - 1)] = texte;
-  return l;
-}
-
-std::vector<std::string> Premieres(std::size_t n) {
-  std::vector<std::string> l = Defauts();
-  l.resize(n);
-  return l;
-}
-
-std::string Joint(const std::vector<std::string>& lignes, const std::string& fin = "\r\n", bool finale = true) {
-  std::string s;
-  for (std::size_t i = 0; i < lignes.size(); ++i) s += lignes[i] + (i + 1 < lignes.size() || finale ? fin : "");
-  return s;
-}
-
-const std::string BOM = "\xEF\xBB\xBF";
-
 struct Cas {
   const char* nom;
   std::string octets;
-  // Refused: the message, with F for the file's path. Accepted: empty.
+  // Refused: the message, with {F} for the file's path. Accepted: empty.
   std::string message;
   // Accepted: one slot checked (system, slot, value).
   int systeme = 1, emplacement = 1;
   float valeur = 1;
 };
 
-std::string Remplace(std::string texte, const std::string& chemin) {
-  for (std::size_t p; (p = texte.find("F,")) != std::string::npos;) texte.replace(p, 1, chemin);
-  return texte;
-}
 
 TEST(ParametresMalformes, EachDamagedFileIsAcceptedOrRefusedWithItsMessage) {
   const std::string longue(4097, '0');
@@ -68,45 +49,45 @@ TEST(ParametresMalformes, EachDamagedFileIsAcceptedOrRefusedWithItsMessage) {
       {"UTF-8 BOM", BOM + Joint(Defauts()), "", 1, 2, 0.5f},
       {"LF line ends", Joint(Defauts(), "\n"), "", 3, 25, 0},
       {"no final line end", Joint(Defauts(), "\r\n", false), "", 3, 25, 0},
-      {"BOM, LF and no final line end", BOM + Joint(Avec(78, "-1"), "\n", false), "", 3, 25, -1},
+      {"BOM, LF and no final line end", BOM + Joint(Avec(Defauts(), 78, "-1"), "\n", false), "", 3, 25, -1},
       {"mixed line ends", Joint(Defauts(), "\n").replace(0, 2, "M\r\n"), "", 1, 1, 1},
-      {"negative values", Joint(Avec(2, "-4")), "", 1, 1, -4},
-      {"negative half", Joint(Avec(29, "-0.5")), "", 2, 2, -0.5f},
-      {"comma separator", Joint(Avec(30, "-0,5")), "", 2, 3, -0.5f},
-      {"magnitude 1000", Joint(Avec(54, "-1000")), "", 3, 1, -1000},
-      {"exponent", Joint(Avec(55, "1e3")), "", 3, 2, 1000},
-      {"blanks around a value", Joint(Avec(3, " \t0.5 ")), "", 1, 2, 0.5f},
-      {"line of exactly 4096 characters", Joint(Avec(4, limite)), "", 1, 3, 2},
+      {"negative values", Joint(Avec(Defauts(), 2, "-4")), "", 1, 1, -4},
+      {"negative half", Joint(Avec(Defauts(), 29, "-0.5")), "", 2, 2, -0.5f},
+      {"comma separator", Joint(Avec(Defauts(), 30, "-0,5")), "", 2, 3, -0.5f},
+      {"magnitude 1000", Joint(Avec(Defauts(), 54, "-1000")), "", 3, 1, -1000},
+      {"exponent", Joint(Avec(Defauts(), 55, "1e3")), "", 3, 2, 1000},
+      {"blanks around a value", Joint(Avec(Defauts(), 3, " \t0.5 ")), "", 1, 2, 0.5f},
+      {"line of exactly 4096 characters", Joint(Avec(Defauts(), 4, limite)), "", 1, 3, 2},
       {"empty lines after line 78", Joint(Defauts()) + "\r\n\r\n", "", 1, 1, 1},
 
       // Refused, naming the line and the text found.
-      {"NUL byte", Joint(Avec(10, std::string("-1\0", 3))), "F, line 10: NUL byte in the line (found \"-1\")"},
-      {"UTF-16 file", std::string("\xFF\xFEM\0\r\0\n\0", 8), "F, line 1: NUL byte in the line (found \"\xFF\xFEM\")"},
-      {"line over 4096 characters", Joint(Avec(3, longue)),
-       "F, line 3: line longer than 4096 characters (found \"" + std::string(40, '0') + "...\")"},
-      {"CR-only line ends", Joint(Defauts(), "\r"), "F, line 1: line ended by CR alone (found \"M\")"},
-      {"CR at the very end", Joint(Defauts(), "\r\n", false) + "\r", "F, line 78: line ended by CR alone (found \"0\")"},
-      {"nan", Joint(Avec(5, "nan")), "F, line 5: not a finite number of magnitude at most 1000 (found \"nan\")"},
-      {"infinity", Joint(Avec(6, "-Infinity")),
-       "F, line 6: not a finite number of magnitude at most 1000 (found \"-Infinity\")"},
-      {"overflowing exponent", Joint(Avec(7, "1e999")),
-       "F, line 7: not a finite number of magnitude at most 1000 (found \"1e999\")"},
-      {"just beyond 1000", Joint(Avec(8, "1000.001")),
-       "F, line 8: not a finite number of magnitude at most 1000 (found \"1000.001\")"},
-      {"large negative", Joint(Avec(9, "-2147483649")),
-       "F, line 9: not a finite number of magnitude at most 1000 (found \"-2147483649\")"},
-      {"not a number", Joint(Avec(30, "un")), "F, line 30: not a number (found \"un\")"},
-      {"two separators", Joint(Avec(31, "0,5.5")), "F, line 31: not a number (found \"0,5.5\")"},
-      {"hexadecimal", Joint(Avec(32, "0x10")), "F, line 32: not a number (found \"0x10\")"},
-      {"blank value line", Joint(Avec(33, "  ")), "F, line 33: not a number (found \"  \")"},
-      {"empty value line", Joint(Avec(34, "")), "F, line 34: empty line where a number is expected"},
-      {"BOM inside the file", Joint(Avec(35, BOM + "1")), "F, line 35: not a number (found \"" + BOM + "1\")"},
-      {"empty file", "", "F, line 1: the file ends before this line (0 lines)"},
-      {"BOM only", BOM, "F, line 1: the file ends before this line (0 lines)"},
-      {"one line", "M\r\n", "F, line 2: the file ends before this line (1 lines)"},
-      {"short file", Joint(Premieres(40)), "F, line 41: the file ends before this line (40 lines)"},
-      {"short by one line", Joint(Premieres(77)), "F, line 78: the file ends before this line (77 lines)"},
-      {"text after line 78", Joint(Defauts()) + "M\r\n", "F, line 79: text after the last of the 78 lines (found \"M\")"},
+      {"NUL byte", Joint(Avec(Defauts(), 10, std::string("-1\0", 3))), "{F}, line 10: NUL byte in the line (found \"-1\")"},
+      {"UTF-16 file", std::string("\xFF\xFEM\0\r\0\n\0", 8), "{F}, line 1: NUL byte in the line (found \"\xFF\xFEM\")"},
+      {"line over 4096 characters", Joint(Avec(Defauts(), 3, longue)),
+       "{F}, line 3: line longer than 4096 characters (found \"" + std::string(40, '0') + "...\")"},
+      {"CR-only line ends", Joint(Defauts(), "\r"), "{F}, line 1: line ended by CR alone (found \"M\")"},
+      {"CR at the very end", Joint(Defauts(), "\r\n", false) + "\r", "{F}, line 78: line ended by CR alone (found \"0\")"},
+      {"nan", Joint(Avec(Defauts(), 5, "nan")), "{F}, line 5: not a finite number of magnitude at most 1000 (found \"nan\")"},
+      {"infinity", Joint(Avec(Defauts(), 6, "-Infinity")),
+       "{F}, line 6: not a finite number of magnitude at most 1000 (found \"-Infinity\")"},
+      {"overflowing exponent", Joint(Avec(Defauts(), 7, "1e999")),
+       "{F}, line 7: not a finite number of magnitude at most 1000 (found \"1e999\")"},
+      {"just beyond 1000", Joint(Avec(Defauts(), 8, "1000.001")),
+       "{F}, line 8: not a finite number of magnitude at most 1000 (found \"1000.001\")"},
+      {"large negative", Joint(Avec(Defauts(), 9, "-2147483649")),
+       "{F}, line 9: not a finite number of magnitude at most 1000 (found \"-2147483649\")"},
+      {"not a number", Joint(Avec(Defauts(), 30, "un")), "{F}, line 30: not a number (found \"un\")"},
+      {"two separators", Joint(Avec(Defauts(), 31, "0,5.5")), "{F}, line 31: not a number (found \"0,5.5\")"},
+      {"hexadecimal", Joint(Avec(Defauts(), 32, "0x10")), "{F}, line 32: not a number (found \"0x10\")"},
+      {"blank value line", Joint(Avec(Defauts(), 33, "  ")), "{F}, line 33: not a number (found \"  \")"},
+      {"empty value line", Joint(Avec(Defauts(), 34, "")), "{F}, line 34: empty line where a number is expected"},
+      {"BOM inside the file", Joint(Avec(Defauts(), 35, BOM + "1")), "{F}, line 35: not a number (found \"" + BOM + "1\")"},
+      {"empty file", "", "{F}, line 1: the file ends before this line (0 lines)"},
+      {"BOM only", BOM, "{F}, line 1: the file ends before this line (0 lines)"},
+      {"one line", "M\r\n", "{F}, line 2: the file ends before this line (1 lines)"},
+      {"short file", Joint(Premieres(Defauts(), 40)), "{F}, line 41: the file ends before this line (40 lines)"},
+      {"short by one line", Joint(Premieres(Defauts(), 77)), "{F}, line 78: the file ends before this line (77 lines)"},
+      {"text after line 78", Joint(Defauts()) + "M\r\n", "{F}, line 79: text after the last of the 78 lines (found \"M\")"},
   };
   DossierTemporaire dossier;
   const std::string chemin = dossier.Fichier("ParametresDesComptesDePoints.txt");
@@ -127,7 +108,7 @@ TEST(ParametresMalformes, EachDamagedFileIsAcceptedOrRefusedWithItsMessage) {
         ADD_FAILURE() << "refused: " << e.what();
         continue;
       }
-      EXPECT_EQ(e.what(), Remplace(c.message, chemin));
+      EXPECT_EQ(e.what(), AvecChemin(c.message, chemin));
       EXPECT_EQ(e.fichier, chemin);
     }
   }

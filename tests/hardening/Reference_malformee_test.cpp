@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../engine/DossierTemporaire.h"
+#include "LignesFichier.h"
 #include "Simulation.h"
 #include "Textes.h"
 
@@ -16,6 +17,8 @@ namespace {
 
 using test::DossierTemporaire;
 using test::EcritOctets;
+using test::AvecChemin;
+using test::BOM;
 
 // North all spades, East all hearts, South all diamonds, West all clubs; each
 // declarer makes 13 tricks in its own suit.
@@ -30,7 +33,6 @@ std::string Ligne(int champ = 0, const std::string& texte = "") {
   return l;
 }
 
-const std::string BOM = "\xEF\xBB\xBF";
 const std::string L = Ligne();
 
 struct Cas {
@@ -41,10 +43,6 @@ struct Cas {
   std::string message;
 };
 
-std::string AvecChemin(std::string texte, const std::string& chemin) {
-  if (const std::size_t p = texte.find("{F}"); p != std::string::npos) texte.replace(p, 3, chemin);
-  return texte;
-}
 
 TEST(ReferenceMalformee, EachDamagedFileIsScoredOrRefusedWithItsMessage) {
   const std::string f1 = "{F}, line 1, field 1 (holding of seat 1, suit 1): ";

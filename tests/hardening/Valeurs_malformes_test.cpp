@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../engine/DossierTemporaire.h"
+#include "LignesFichier.h"
 #include "Messages.h"
 #include "Textes.h"
 #include "Valeurs.h"
@@ -16,6 +17,11 @@ namespace {
 
 using test::DossierTemporaire;
 using test::EcritOctets;
+using test::Avec;
+using test::AvecChemin;
+using test::BOM;
+using test::Joint;
+using test::Premieres;
 
 // Line numbers (1-based) of a few values, from the file layout.
 long LigneNbDonnes(int s) { return 5371L * (s - 1) + 1; }
@@ -32,38 +38,14 @@ std::vector<std::string> Base() {
   return l;
 }
 
-std::vector<std::string> Avec(long ligne, const std::string& texte) {
-  std::vector<std::string> l = Base();
-  l[static_cast<std::size_t>(ligne - 1)] = texte;
-  return l;
-}
-
-std::vector<std::string> Premieres(std::size_t n) {
-  std::vector<std::string> l = Base();
-  l.resize(n);
-  return l;
-}
-
-std::string Joint(const std::vector<std::string>& lignes, const std::string& fin = "\r\n", bool finale = true) {
-  std::string s;
-  for (std::size_t i = 0; i < lignes.size(); ++i) s += lignes[i] + (i + 1 < lignes.size() || finale ? fin : "");
-  return s;
-}
-
-const std::string BOM = "\xEF\xBB\xBF";
-
 struct Cas {
   const char* nom;
   std::string octets;
-  // Refused: what() with F for the path. Accepted: empty, and one value checked.
+  // Refused: what() with {F} for the path. Accepted: empty, and one value checked.
   std::string message;
   float moyenne = 24.375f;  // Moyenne(2, 1, 9) read
 };
 
-std::string AvecChemin(std::string texte, const std::string& chemin) {
-  if (texte.rfind("F,", 0) == 0) texte.replace(0, 1, chemin);
-  return texte;
-}
 
 TEST(ValeursMalformees, EachDamagedFileIsAcceptedOrRefusedWithItsMessage) {
   const long m = LigneMoyenne(2, 1, 9);
@@ -73,43 +55,43 @@ TEST(ValeursMalformees, EachDamagedFileIsAcceptedOrRefusedWithItsMessage) {
       {"LF line ends", Joint(Base(), "\n"), ""},
       {"no final line end", Joint(Base(), "\r\n", false), ""},
       {"BOM, LF and no final line end", BOM + Joint(Base(), "\n", false), ""},
-      {"comma separator", Joint(Avec(m, "24,375")), ""},
-      {"negative mean", Joint(Avec(m, "-0.5")), "", -0.5f},
-      {"magnitude 1,000,000", Joint(Avec(m, "-1000000")), "", -1000000},
-      {"exponent", Joint(Avec(m, "1e6")), "", 1000000},
-      {"smallest float", Joint(Avec(m, "0.00001")), "", 0.00001f},
+      {"comma separator", Joint(Avec(Base(), m, "24,375")), ""},
+      {"negative mean", Joint(Avec(Base(), m, "-0.5")), "", -0.5f},
+      {"magnitude 1,000,000", Joint(Avec(Base(), m, "-1000000")), "", -1000000},
+      {"exponent", Joint(Avec(Base(), m, "1e6")), "", 1000000},
+      {"smallest float", Joint(Avec(Base(), m, "0.00001")), "", 0.00001f},
       {"lines after the last value", Joint(Base()) + "more\r\n", ""},
 
-      {"NUL byte", Joint(Avec(100, std::string("0\0", 2))), "F, line 100: NUL byte in the line (found \"0\")"},
-      {"line over 4096 characters", Joint(Avec(5000, std::string(4097, '1'))),
-       "F, line 5000: line longer than 4096 characters (found \"" + std::string(40, '1') + "...\")"},
-      {"CR-only line ends", Joint(Base(), "\r"), "F, line 1: line ended by CR alone (found \"0\")"},
-      {"nan", Joint(Avec(m, "nan")),
-       "F, line " + ligneM + ": not a finite number of magnitude at most 1000000 (found \"nan\")"},
-      {"infinity", Joint(Avec(m, "-inf")),
-       "F, line " + ligneM + ": not a finite number of magnitude at most 1000000 (found \"-inf\")"},
-      {"beyond 1,000,000", Joint(Avec(m, "1000000.5")),
-       "F, line " + ligneM + ": not a finite number of magnitude at most 1000000 (found \"1000000.5\")"},
-      {"negative deal count", Joint(Avec(LigneNbDonnes(2), "-1000")),
-       "F, line 5372: a whole number from 0 to 100000 was expected (found \"-1000\")"},
-      {"negative observation count", Joint(Avec(LigneNbObservations(6, 6, 50), "-1")),
-       "F, line 32226: a whole number from 0 to 400000 was expected (found \"-1\")"},
-      {"negative percentage", Joint(Avec(LignePourcentage(1, 3, 20, 8), "-7")),
-       "F, line " + std::to_string(LignePourcentage(1, 3, 20, 8)) +
+      {"NUL byte", Joint(Avec(Base(), 100, std::string("0\0", 2))), "{F}, line 100: NUL byte in the line (found \"0\")"},
+      {"line over 4096 characters", Joint(Avec(Base(), 5000, std::string(4097, '1'))),
+       "{F}, line 5000: line longer than 4096 characters (found \"" + std::string(40, '1') + "...\")"},
+      {"CR-only line ends", Joint(Base(), "\r"), "{F}, line 1: line ended by CR alone (found \"0\")"},
+      {"nan", Joint(Avec(Base(), m, "nan")),
+       "{F}, line " + ligneM + ": not a finite number of magnitude at most 1000000 (found \"nan\")"},
+      {"infinity", Joint(Avec(Base(), m, "-inf")),
+       "{F}, line " + ligneM + ": not a finite number of magnitude at most 1000000 (found \"-inf\")"},
+      {"beyond 1,000,000", Joint(Avec(Base(), m, "1000000.5")),
+       "{F}, line " + ligneM + ": not a finite number of magnitude at most 1000000 (found \"1000000.5\")"},
+      {"negative deal count", Joint(Avec(Base(), LigneNbDonnes(2), "-1000")),
+       "{F}, line 5372: a whole number from 0 to 100000 was expected (found \"-1000\")"},
+      {"negative observation count", Joint(Avec(Base(), LigneNbObservations(6, 6, 50), "-1")),
+       "{F}, line 32226: a whole number from 0 to 400000 was expected (found \"-1\")"},
+      {"negative percentage", Joint(Avec(Base(), LignePourcentage(1, 3, 20, 8), "-7")),
+       "{F}, line " + std::to_string(LignePourcentage(1, 3, 20, 8)) +
            ": a whole number from 0 to 100 was expected (found \"-7\")"},
-      {"percentage above 100", Joint(Avec(LignePourcentage(1, 3, 20, 8), "101")),
-       "F, line " + std::to_string(LignePourcentage(1, 3, 20, 8)) +
+      {"percentage above 100", Joint(Avec(Base(), LignePourcentage(1, 3, 20, 8), "101")),
+       "{F}, line " + std::to_string(LignePourcentage(1, 3, 20, 8)) +
            ": a whole number from 0 to 100 was expected (found \"101\")"},
-      {"count beyond 32 bits", Joint(Avec(LigneNbDonnes(1), "4294967296")),
-       "F, line 1: a whole number from 0 to 100000 was expected (found \"4294967296\")"},
-      {"count with a fraction", Joint(Avec(LigneNbDonnes(1), "1000.0")),
-       "F, line 1: not a whole number (found \"1000.0\")"},
-      {"empty count line", Joint(Avec(LigneNbDonnes(3), "")), "F, line 10743: not a whole number"},
-      {"parameters file instead", "M\r\n1\r\n0.5\r\n", "F, line 1: not a whole number (found \"M\")"},
-      {"empty file", "", "F, line 1: the file ends before its last line"},
-      {"BOM only", BOM, "F, line 1: the file ends before its last line"},
-      {"short file", Joint(Premieres(NB_LIGNES_VALEURS - 1)), "F, line 32226: the file ends before its last line"},
-      {"one system only", Joint(Premieres(5371)), "F, line 5372: the file ends before its last line"},
+      {"count beyond 32 bits", Joint(Avec(Base(), LigneNbDonnes(1), "4294967296")),
+       "{F}, line 1: a whole number from 0 to 100000 was expected (found \"4294967296\")"},
+      {"count with a fraction", Joint(Avec(Base(), LigneNbDonnes(1), "1000.0")),
+       "{F}, line 1: not a whole number (found \"1000.0\")"},
+      {"empty count line", Joint(Avec(Base(), LigneNbDonnes(3), "")), "{F}, line 10743: not a whole number"},
+      {"parameters file instead", "M\r\n1\r\n0.5\r\n", "{F}, line 1: not a whole number (found \"M\")"},
+      {"empty file", "", "{F}, line 1: the file ends before its last line"},
+      {"BOM only", BOM, "{F}, line 1: the file ends before its last line"},
+      {"short file", Joint(Premieres(Base(), NB_LIGNES_VALEURS - 1)), "{F}, line 32226: the file ends before its last line"},
+      {"one system only", Joint(Premieres(Base(), 5371)), "{F}, line 5372: the file ends before its last line"},
   };
   DossierTemporaire dossier;
   const std::string chemin = dossier.Fichier(NOM_FICHIER_VALEURS);
