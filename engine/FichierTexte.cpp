@@ -51,19 +51,6 @@ std::string Dossier(const std::string& chemin) {
   return chemin.substr(0, pos);
 }
 
-// Writes all of data to fd, retrying after interruptions and short writes.
-bool EcritTout(int fd, const char* data, std::size_t taille) {
-  while (taille > 0) {
-    const ssize_t n = ::write(fd, data, taille);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += n;
-    taille -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 // Languages whose usual decimal separator is a comma, used when the locale
 // named by the environment is not installed on the machine.
@@ -141,6 +128,19 @@ Lecture AnalyseReel(const std::string& texte, double limite, double& valeur) {
 }
 
 }  // namespace
+
+bool EcritTout(int fd, const char* data, std::size_t taille) {
+  while (taille > 0) {
+    const ssize_t n = ::write(fd, data, taille);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    taille -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
 
 ErreurFichier::ErreurFichier(Genre genre_, std::string fichier_, long ligne_, std::string trouve_,
                              const std::string& message)

@@ -44,6 +44,11 @@ void SupprimeTemporaireOrphelin(const std::string& chemin);
 // ".illisible.2", ... never over an earlier one); returns the new path.
 std::string MetDeCoteFichierIllisible(const std::string& chemin);
 
+// Writes all of data to the file descriptor, retrying after signals and short
+// writes; false on error (errno set).
+bool EcritTout(int fd, const char* data, std::size_t taille);
+inline bool EcritTout(int fd, const std::string& texte) { return EcritTout(fd, texte.data(), texte.size()); }
+
 // Test hook: when >= 0, EcritFichierAtomique fails after writing that many lines.
 extern long EchecEcritureApresLignes;
 

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "Dds.h"
+#include "FichierTexte.h"
 #include "Hasard.h"
 
 namespace korvalo {
@@ -45,20 +46,6 @@ ContenuFichier LitFichierReference(const std::string& chemin) {
   return contenu;
 }
 
-bool EcritTout(int fd, const std::string& texte) {
-  const char* p = texte.data();
-  std::size_t reste = texte.size();
-  while (reste > 0) {
-    const ssize_t n = ::write(fd, p, reste);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    reste -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 int Genere(const OptionsGeneration& options, const SuiviGeneration& suivi, const volatile bool* arret,
            std::string& erreurs) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FichierTexte.h"
 #include "LigneReference.h"
 
 namespace korvalo {
@@ -29,8 +30,6 @@ struct ContenuFichier {
 };
 ContenuFichier LitFichierReference(const std::string& chemin);
 
-// Writes all of texte to the file descriptor, retrying after signals; false on error (errno set).
-bool EcritTout(int fd, const std::string& texte);
 
 struct OptionsGeneration {
   std::string sortie;
