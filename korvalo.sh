@@ -72,8 +72,8 @@ case "${1:-}" in
     installe_manquants
     construit
     ctest --test-dir build --output-on-failure -j "$(nproc)"
-    teste_sanitiseurs
     teste_fuzz
+    teste_sanitiseurs
     ;;
   *)
     echo "usage: $0 start|test" >&2
