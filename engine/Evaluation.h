@@ -36,6 +36,9 @@ int EvalueMainSystemeFixe(const TMain& m, int p, int& PHo, char lettre);
 // Support points of the hand with suit Atout as trumps, partner reckoned to
 // hold AtoutsPartenaire trumps.
 int EvalueMainAvecFit(const TMain& m, int AtoutsPartenaire, char lettre, int Siege, int Atout);
+// The same from the hand's PHL (EvalueMain for its seat), for a caller that
+// already has it: the PHL does not depend on the trump suit.
+int EvalueMainAvecFitDepuisPHL(const TMain& m, int PHL, int AtoutsPartenaire, char lettre, int Atout);
 int EvalueFitSystemeFixe(const TMain& m, int AtoutsPartenaire, char lettre, int Atout);
 
 }  // namespace korvalo

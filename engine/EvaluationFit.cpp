@@ -109,9 +109,16 @@ int EvalueMainAvecFit(const TMain& m, int AtoutsPartenaire, char lettre, int Sie
   const int d = NumeroSysteme(lettre);
   if (d > NB_SYSTEMES_PARAMETRIQUES) return EvalueFitSystemeFixe(m, AtoutsPartenaire, lettre, Atout);
   if (d == 0 || Atout < 1 || Atout > NB_COULEURS) return 0;
-  const TParametresSysteme& p = ParametresSystemes[d];
   int PHo = 0;  // not used here
-  float r = static_cast<float>(EvalueMain(m, Siege, PHo, lettre));
+  return EvalueMainAvecFitDepuisPHL(m, EvalueMain(m, Siege, PHo, lettre), AtoutsPartenaire, lettre, Atout);
+}
+
+int EvalueMainAvecFitDepuisPHL(const TMain& m, int PHL, int AtoutsPartenaire, char lettre, int Atout) {
+  const int d = NumeroSysteme(lettre);
+  if (d > NB_SYSTEMES_PARAMETRIQUES) return EvalueFitSystemeFixe(m, AtoutsPartenaire, lettre, Atout);
+  if (d == 0 || Atout < 1 || Atout > NB_COULEURS) return 0;
+  const TParametresSysteme& p = ParametresSystemes[d];
+  float r = static_cast<float>(PHL);
 
   const centiemes::Longueurs L = LongueursDe(m);
   const int T = L.l[Atout];

@@ -14,6 +14,11 @@ void CompteDonne(const TDonneReference& donne, char lettre, TCumuls& cumuls, TOb
 
   FaitCouleurLongue(m, 1);
   FaitCouleurLongue(m, 3);
+  // A hand's PHL does not depend on the trump suit: each seat is valued alone once per deal.
+  const bool parametrique = NumeroSysteme(lettre) <= NB_SYSTEMES_PARAMETRIQUES;
+  int PHo[5] = {}, PHL[5] = {};
+  PHL[1] = EvalueMain(m[1], 1, PHo[1], lettre);
+  PHL[3] = EvalueMain(m[3], 3, PHo[3], lettre);
   bool fit[3][5] = {};
   bool codesEstOuest = false;
   int PS[5][5] = {};
@@ -21,8 +26,8 @@ void CompteDonne(const TDonneReference& donne, char lettre, TCumuls& cumuls, TOb
     // The first hand reckons an exact eight-card fit; the second knows its partner's real length.
     if (L[1][i] + L[3][i] >= 8) {
       fit[1][i] = true;
-      PS[1][i] = EvalueMainAvecFit(m[1], 8 - L[1][i], lettre, 1, i);
-      PS[3][i] = EvalueMainAvecFit(m[3], L[1][i], lettre, 3, i);
+      PS[1][i] = EvalueMainAvecFitDepuisPHL(m[1], PHL[1], 8 - L[1][i], lettre, i);
+      PS[3][i] = EvalueMainAvecFitDepuisPHL(m[3], PHL[3], L[1][i], lettre, i);
       if (PS[1][i] + PS[3][i] > POINTS_MAX) PS[1][i] = POINTS_MAX - PS[3][i];
     }
     if (L[2][i] + L[4][i] >= 8) {
@@ -32,9 +37,13 @@ void CompteDonne(const TDonneReference& donne, char lettre, TCumuls& cumuls, TOb
         FaitCouleurLongue(m, 2);
         FaitCouleurLongue(m, 4);
         codesEstOuest = true;
+        if (parametrique) {
+          PHL[2] = EvalueMain(m[2], 2, PHo[2], lettre);
+          PHL[4] = EvalueMain(m[4], 4, PHo[4], lettre);
+        }
       }
-      PS[2][i] = EvalueMainAvecFit(m[2], 8 - L[2][i], lettre, 2, i);
-      PS[4][i] = EvalueMainAvecFit(m[4], L[2][i], lettre, 4, i);
+      PS[2][i] = EvalueMainAvecFitDepuisPHL(m[2], PHL[2], 8 - L[2][i], lettre, i);
+      PS[4][i] = EvalueMainAvecFitDepuisPHL(m[4], PHL[4], L[2][i], lettre, i);
       if (PS[2][i] + PS[4][i] > POINTS_MAX) PS[2][i] = POINTS_MAX - PS[4][i];
     }
   }
@@ -54,9 +63,8 @@ void CompteDonne(const TDonneReference& donne, char lettre, TCumuls& cumuls, TOb
     }
   }
 
-  int PHo1 = 0, PHo3 = 0;
-  int PHL1 = EvalueMain(m[1], 1, PHo1, lettre);
-  int PHL3 = EvalueMain(m[3], 3, PHo3, lettre);
+  const int PHo1 = PHo[1], PHo3 = PHo[3];
+  int PHL1 = PHL[1], PHL3 = PHL[3];
   if (PHL1 > POINTS_MAX) PHL1 = POINTS_MAX;
   if (PHL3 > POINTS_MAX) PHL3 = POINTS_MAX;
   const int t = donne.Levees[1][5];
