@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -70,7 +71,7 @@ bool LangueAVirgule(const std::string& nom) {
   return false;
 }
 
-enum class Lecture { Ok, PasUnNombre, HorsLimites };
+enum class Lecture { Ok, PasUnNombre, HorsLimites, TropPetit };
 
 bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
 
@@ -92,12 +93,14 @@ Lecture AnalyseReel(const std::string& texte, double limite, double& valeur) {
 
   // Mantissa: digits with at most one separator, "." or ",".
   std::string copie = negatif ? "-" : "";
-  int chiffres = 0;
+  int chiffres = 0, chiffresEntiers = 0, premierSignificatif = -1;
   bool separateur = false;
   for (; i < fin; ++i) {
     const char c = texte[i];
     if (c >= '0' && c <= '9') {
+      if (c != '0' && premierSignificatif < 0) premierSignificatif = chiffres;
       ++chiffres;
+      if (!separateur) ++chiffresEntiers;
     } else if ((c == '.' || c == ',') && !separateur) {
       separateur = true;
     } else {
@@ -107,20 +110,33 @@ Lecture AnalyseReel(const std::string& texte, double limite, double& valeur) {
   }
   if (chiffres == 0) return Lecture::PasUnNombre;
   // Exponent: e, optional sign, at least one digit.
+  long exposant = 0;
   if (i < fin && (texte[i] == 'e' || texte[i] == 'E')) {
     copie += 'e';
     ++i;
-    if (i < fin && (texte[i] == '+' || texte[i] == '-')) copie += texte[i++];
+    bool exposantNegatif = false;
+    if (i < fin && (texte[i] == '+' || texte[i] == '-')) {
+      exposantNegatif = texte[i] == '-';
+      copie += texte[i++];
+    }
     int chiffresExposant = 0;
-    for (; i < fin && texte[i] >= '0' && texte[i] <= '9'; ++i, ++chiffresExposant) copie += texte[i];
+    for (; i < fin && texte[i] >= '0' && texte[i] <= '9'; ++i, ++chiffresExposant) {
+      copie += texte[i];
+      exposant = std::min(exposant * 10 + (texte[i] - '0'), 1000000L);
+    }
     if (chiffresExposant == 0) return Lecture::PasUnNombre;
+    if (exposantNegatif) exposant = -exposant;
   }
   if (i != fin) return Lecture::PasUnNombre;
 
   double v = 0;
   const auto [fin_lue, erreur] = std::from_chars(copie.data(), copie.data() + copie.size(), v);
-  // Out of range covers overflow and underflow alike: both are refused, never read as 0 or infinity.
-  if (erreur == std::errc::result_out_of_range) return Lecture::HorsLimites;
+  // Overflow and underflow are both refused, never read as infinity or 0; the
+  // decimal order of the first significant digit tells them apart.
+  if (erreur == std::errc::result_out_of_range) {
+    const long ordre = chiffresEntiers - premierSignificatif - 1 + exposant;
+    return premierSignificatif >= 0 && ordre < 0 ? Lecture::TropPetit : Lecture::HorsLimites;
+  }
   if (erreur != std::errc() || fin_lue != copie.data() + copie.size()) return Lecture::PasUnNombre;
   if (!std::isfinite(v) || std::fabs(v) > limite) return Lecture::HorsLimites;
   valeur = v;
@@ -143,9 +159,10 @@ bool EcritTout(int fd, const char* data, std::size_t taille) {
 }
 
 ErreurFichier::ErreurFichier(Genre genre_, std::string fichier_, long ligne_, std::string trouve_,
-                             const std::string& message)
+                             const std::string& message, Cause cause_)
     : std::runtime_error(Compose(fichier_, ligne_, trouve_, message)),
       genre(genre_),
+      cause(cause_),
       fichier(std::move(fichier_)),
       ligne(ligne_),
       trouve(std::move(trouve_)) {}
@@ -297,14 +314,14 @@ std::vector<std::string> LitLignes(const std::string& chemin) {
     const std::string ligne = contenu.substr(pos, fin - pos);
     if (ligne.size() > LONGUEUR_MAX_LIGNE)
       throw ErreurFichier(ErreurFichier::Genre::LigneInvalide, chemin, numero, ExtraitLigne(ligne),
-                          "line longer than 4096 characters");
+                          "line longer than 4096 characters", ErreurFichier::Cause::LigneTropLongue);
     if (fin < contenu.size() && contenu[fin] == '\0')
       throw ErreurFichier(ErreurFichier::Genre::LigneInvalide, chemin, numero, ExtraitLigne(ligne),
-                          "NUL byte in the line");
+                          "NUL byte in the line", ErreurFichier::Cause::OctetNul);
     if (fin < contenu.size() && contenu[fin] == '\r') {
       if (fin + 1 >= contenu.size() || contenu[fin + 1] != '\n')
         throw ErreurFichier(ErreurFichier::Genre::LigneInvalide, chemin, numero, ExtraitLigne(ligne),
-                            "line ended by CR alone");
+                            "line ended by CR alone", ErreurFichier::Cause::FinDeLigneCR);
       ++fin;
     }
     lignes.push_back(ligne);
@@ -330,6 +347,9 @@ double LitReelDeLigne(const std::vector<std::string>& lignes, std::size_t index,
     case Lecture::PasUnNombre:
       throw ErreurFichier(ErreurFichier::Genre::NombreInvalide, chemin, numero, ExtraitLigne(lignes[index]),
                           lignes[index].empty() ? "empty line where a number is expected" : "not a number");
+    case Lecture::TropPetit:
+      throw ErreurFichier(ErreurFichier::Genre::HorsLimites, chemin, numero, ExtraitLigne(lignes[index]),
+                          "a number too close to zero to be represented");
     case Lecture::HorsLimites:
       break;
   }

@@ -19,10 +19,14 @@ class ErreurFichier : public std::runtime_error {
     NombreInvalide, // a line that is not a number of the expected kind
     HorsLimites,    // not finite, or beyond the magnitude the file allows
     FinPrematuree,  // the file ends before its last line
-    LigneInvalide,  // NUL byte, overlong line, CR-only line ends
+    LigneInvalide,  // NUL byte, overlong line, CR-only line ends, text past the end
   };
-  ErreurFichier(Genre genre, std::string fichier, long ligne, std::string trouve, const std::string& message);
+  // Which fault made a line unreadable, so a message names that one only.
+  enum class Cause { Autre, OctetNul, LigneTropLongue, FinDeLigneCR, TexteEnTrop };
+  ErreurFichier(Genre genre, std::string fichier, long ligne, std::string trouve, const std::string& message,
+                Cause cause = Cause::Autre);
   Genre genre;
+  Cause cause;
   std::string fichier;
   long ligne;          // 1-based; 0 when the error is not about one line
   std::string trouve;  // the text found on that line (shortened)
@@ -63,8 +67,8 @@ bool LitReel(const std::string& texte, double limite, double& valeur);
 
 // Reads line index (0-based) of a file's lines as such a number; throws
 // ErreurFichier naming chemin and line index + 1: FinPrematuree past the last
-// line, NombreInvalide for a text that is no number, HorsLimites for nan, inf
-// or a magnitude above limite.
+// line, NombreInvalide for a text that is no number, HorsLimites for nan, inf,
+// a magnitude above limite or one too small for a double.
 double LitReelDeLigne(const std::vector<std::string>& lignes, std::size_t index, const std::string& chemin,
                       double limite);
 

@@ -81,7 +81,8 @@ void LireParametresDesComptesDePoints(const std::string& chemin) {
     if (!lignes[i].empty())
       throw ErreurFichier(ErreurFichier::Genre::LigneInvalide, chemin, static_cast<long>(i) + 1,
                           ExtraitLigne(lignes[i]),
-                          "text after the last of the " + std::to_string(NB_LIGNES_PARAMETRES) + " lines");
+                          "text after the last of the " + std::to_string(NB_LIGNES_PARAMETRES) + " lines",
+                          ErreurFichier::Cause::TexteEnTrop);
 
   std::size_t i = 0;
   for (int s = 1; s <= NB_SYSTEMES_PARAMETRIQUES; ++s) {

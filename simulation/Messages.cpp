@@ -35,6 +35,23 @@ std::string Raison(const ErreurFichier& e) {
   return "";
 }
 
+std::string RaisonLigneInvalide(ErreurFichier::Cause cause) {
+  using C = ErreurFichier::Cause;
+  switch (cause) {
+    case C::OctetNul:
+      return Choix("ligne illisible : elle contient un octet nul.", "unreadable line: it holds a NUL byte.");
+    case C::LigneTropLongue:
+      return Choix("ligne illisible : plus de 4096 caractères.", "unreadable line: over 4096 characters.");
+    case C::FinDeLigneCR:
+      return Choix("ligne illisible : fin de ligne CR seule.", "unreadable line: CR-only line end.");
+    case C::TexteEnTrop:
+      return Choix("texte après la dernière ligne attendue.", "text after the last expected line.");
+    case C::Autre:
+      break;
+  }
+  return Choix("ligne illisible.", "unreadable line.");
+}
+
 std::string Champ(int champ) {
   if (champ <= NB_MAINS_LIGNE) {
     const int siege = (champ - 1) / 4 + 1, couleur = (champ - 1) % 4 + 1;
@@ -66,9 +83,7 @@ std::string MessageErreurFichier(const ErreurFichier& e) {
     case G::FinPrematuree:
       return lieu + DeuxPoints() + Choix("le fichier s'arrête avant sa dernière ligne.", "the file ends before its last line.");
     case G::LigneInvalide:
-      return lieu + DeuxPoints() +
-             Choix("ligne illisible (octet nul, plus de 4096 caractères ou fin de ligne CR seule).",
-                   "unreadable line (NUL byte, over 4096 characters or CR-only line end).");
+      return lieu + DeuxPoints() + RaisonLigneInvalide(e.cause);
   }
   return e.what();
 }

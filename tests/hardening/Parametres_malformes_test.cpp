@@ -74,6 +74,13 @@ TEST(ParametresMalformes, EachDamagedFileIsAcceptedOrRefusedWithItsMessage) {
        "{F}, line 7: not a finite number of magnitude at most 1000 (found \"1e999\")"},
       {"just beyond 1000", Joint(Avec(Defauts(), 8, "1000.001")),
        "{F}, line 8: not a finite number of magnitude at most 1000 (found \"1000.001\")"},
+      {"underflowing exponent", Joint(Avec(Defauts(), 11, "1e-400")),
+       "{F}, line 11: a number too close to zero to be represented (found \"1e-400\")"},
+      {"underflow of a long mantissa", Joint(Avec(Defauts(), 12, "-12345e-330")),
+       "{F}, line 12: a number too close to zero to be represented (found \"-12345e-330\")"},
+      {"overflow despite a negative exponent", Joint(Avec(Defauts(), 13, "1" + std::string(400, '0') + "e-10")),
+       "{F}, line 13: not a finite number of magnitude at most 1000 (found \"" + std::string("1") +
+           std::string(39, '0') + "...\")"},
       {"large negative", Joint(Avec(Defauts(), 9, "-2147483649")),
        "{F}, line 9: not a finite number of magnitude at most 1000 (found \"-2147483649\")"},
       {"not a number", Joint(Avec(Defauts(), 30, "un")), "{F}, line 30: not a number (found \"un\")"},

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "../engine/DossierTemporaire.h"
 #include "LignesFichier.h"
 #include "Messages.h"
+#include "Parametres.h"
 #include "Textes.h"
 #include "Valeurs.h"
 
@@ -124,6 +126,53 @@ TEST(ValeursMalformees, EachDamagedFileIsAcceptedOrRefusedWithItsMessage) {
   Langue = "";
   ChangeLangue();
   for (TValeursSysteme& v : ValeursSystemes) v = TValeursSysteme{};
+}
+
+// An unreadable line's message names the fault found, not a list of possible ones.
+TEST(MessagesLigneInvalide, NameTheFaultFound) {
+  struct Cas {
+    const char* nom;
+    std::string octets;
+    const char* francais;
+    const char* anglais;
+  };
+  const std::vector<Cas> cas = {
+      {"NUL byte", std::string("1\r\n2\0\r\n", 6), "ligne illisible : elle contient un octet nul.",
+       "unreadable line: it holds a NUL byte."},
+      {"overlong line", "1\r\n" + std::string(4097, '7') + "\r\n", "ligne illisible : plus de 4096 caractères.",
+       "unreadable line: over 4096 characters."},
+      {"CR alone", "1\r2\r", "ligne illisible : fin de ligne CR seule.", "unreadable line: CR-only line end."},
+  };
+  DossierTemporaire dossier;
+  const std::string chemin = dossier.Fichier(NOM_FICHIER_VALEURS);
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    EcritOctets(chemin, c.octets);
+    try {
+      LireValeursDesComptesDePoints(chemin);
+      ADD_FAILURE() << "accepted";
+    } catch (const ErreurFichier& e) {
+      const long ligne = c.octets[1] == '\r' && c.octets[2] != '\n' ? 1 : 2;
+      Langue = "";
+      EXPECT_EQ(MessageErreurFichier(e), chemin + ", ligne " + std::to_string(ligne) + " : " + c.francais);
+      Langue = "anglais";
+      EXPECT_EQ(MessageErreurFichier(e), chemin + ", line " + std::to_string(ligne) + ": " + c.anglais);
+      Langue = "";
+    }
+  }
+  // Text after a parameters file's last line is no unreadable line.
+  const std::string parametres = dossier.Fichier("ParametresDesComptesDePoints.txt");
+  ParametresParDefaut();
+  EnregistrerParametresDesComptesDePoints(parametres, '.');
+  {
+    std::ofstream(parametres, std::ios::binary | std::ios::app) << "M\r\n";
+  }
+  try {
+    LireParametresDesComptesDePoints(parametres);
+    ADD_FAILURE() << "accepted";
+  } catch (const ErreurFichier& e) {
+    EXPECT_EQ(MessageErreurFichier(e), parametres + ", ligne 79 : texte après la dernière ligne attendue.");
+  }
 }
 
 }  // namespace
