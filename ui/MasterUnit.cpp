@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QSignalBlocker>
 #include <QUrl>
 
@@ -504,10 +505,31 @@ void TForm1::FaitLangue() {
     }
   }
   miseAJourEnCours_ = false;
+  AjustePolicesAuxTextes();
   Button1->setText(Q(Textes[TexteRetour]));
   for (int i = 1; i <= 8; ++i) SpeedButton(i)->setText(Q(Textes[TexteBouton51 + i - 1]));
   ChangeMemoValeurs(0);
   PlaceTitre();
+}
+
+// The grid's captions in the language of the moment, each in the design's
+// font or, where it would be cut, a little smaller.
+void TForm1::AjustePolicesAuxTextes() {
+  const QFont base = PoliceCellule(PoliceTexte, TaillePolice(Disposition, -11));
+  for (int c = 1; c <= 3; ++c) {
+    if (QListWidget* liste = Echelles[c]) {
+      QStringList textes;
+      for (int i = 0; i < liste->count(); ++i) textes << liste->item(i)->text();
+      const QStyle* s = liste->style();
+      const int marge = s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, liste) +
+                        4 * (s->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1) + 2;
+      // The viewport is not laid out before the window shows: the frame gives its width.
+      liste->setFont(PoliceQuiTient(base, textes, liste->width() - 2 * liste->frameWidth() - marge));
+    }
+    for (int j = 1; j <= NbParametres; ++j)
+      if (QLabel* libelle = Libelles[c][j])
+        libelle->setFont(PoliceQuiTient(base, {libelle->text()}, libelle->contentsRect().width() - 2));
+  }
 }
 
 void TForm1::PlaceTitre() {

@@ -86,6 +86,7 @@ class TForm1 : public QWidget {
   void CreeFicheDynamique();
   void FaitPolices();
   void FaitLangue();
+  void AjustePolicesAuxTextes();
   void FaitFichierAide();
 
   // Parameter grid.

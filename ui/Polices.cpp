@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvalo {
@@ -14,7 +15,7 @@ void InstalleSubstitutionsPolices() {
     const QString& nom;
     QStringList remplacants;
   } substitutions[] = {
-      {NomTahoma, {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
+      {NomTahoma, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
       {NomCourier, {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}},
       {NomTimes, {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}},
   };
@@ -45,6 +46,20 @@ QFont PoliceCellule(const QString& famille, int taille, bool gras, bool italique
     }
   }
   police.setPixelSize(choisie);
+  return police;
+}
+
+QFont PoliceQuiTient(QFont police, const QStringList& textes, int largeur) {
+  const int depart = police.pixelSize();
+  if (depart <= 0) return police;
+  const int plancher = std::max(1, (depart * 7 + 9) / 10);
+  auto tient = [&] {
+    const QFontMetrics mesure(police);
+    for (const QString& t : textes)
+      if (mesure.horizontalAdvance(t) > largeur) return false;
+    return true;
+  };
+  for (int pixels = depart; pixels > plancher && !tient(); --pixels) police.setPixelSize(pixels - 1);
   return police;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace korvalo {
 
@@ -17,8 +18,9 @@ inline const QString NomCourier = QStringLiteral("courier new");
 inline const QString NomTimes = QStringLiteral("times new roman");
 
 // Liberation Mono for "courier new" (the reports need a monospace font),
-// Liberation Serif for "times new roman", DejaVu Sans for "tahoma"; only for
-// the names that the font database does not hold.
+// Liberation Serif for "times new roman", Liberation Sans for "tahoma" (DejaVu
+// Sans, the fallback, is a good tenth wider); only for the names that the font
+// database does not hold.
 void InstalleSubstitutionsPolices();
 
 // Cell height in pixels of a design size (negative: points at the screen's
@@ -28,5 +30,10 @@ int HauteurCellule(int taille);
 // A font of the family whose cell comes closest to HauteurCellule(taille)
 // without exceeding it.
 QFont PoliceCellule(const QString& famille, int taille, bool gras = false, bool italique = false);
+
+// The font made smaller, a pixel at a time, until every text fits in largeur
+// pixels, but not below 70 % of its size: a stand-in wider than the design's
+// font must not cut a caption.
+QFont PoliceQuiTient(QFont police, const QStringList& textes, int largeur);
 
 }  // namespace korvalo

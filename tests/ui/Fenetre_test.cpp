@@ -272,8 +272,28 @@ TEST_P(DispositionFenetre, LesControlesSontALeurPlaceEtALeurPolice) {
   const QString sans = QFontInfo(QFont(NomTahoma)).family();
   verifie(f->Entetes[1], -18, sans, "grid title");
   verifie(f->Entetes[2], -14, sans, "column title");
-  verifie(f->Echelles[2], -11, sans, "honour scale");
   verifie(f->Libelles[3][17], -11, sans, "label");
+  // A caption too wide for its place is set a little smaller, never cut.
+  const int cellule = HauteurCellule(TaillePolice(d, -11));
+  for (const bool anglais : {false, true}) {
+    anglais ? f->SpeedButton10Click() : f->SpeedButton9Click();
+    for (int c = 1; c <= 3; ++c) {
+      QListWidget* liste = f->Echelles[c];
+      const QFontMetrics echelle(liste->font());
+      EXPECT_EQ(QFontInfo(liste->font()).family(), sans);
+      EXPECT_LE(echelle.height(), cellule);
+      EXPECT_GE(echelle.height(), cellule * 7 / 10 - 1);
+      for (int i = 0; i < liste->count(); ++i)
+        EXPECT_LT(echelle.horizontalAdvance(liste->item(i)->text()), liste->width() - 20)
+            << liste->item(i)->text().toStdString();
+      for (int j = 1; j <= 25; ++j) {
+        const QLabel* l = f->Libelles[c][j];
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+        EXPECT_LE(QFontMetrics(l->font()).height(), cellule);
+      }
+    }
+  }
+  f->SpeedButton9Click();
   verifie(f->Choix[1][4], -11, sans, "chooser");
   verifie(f->SpeedButton5, -15, sans, "button");
   verifie(f->Button1, -14, sans, "Return");
