@@ -42,14 +42,53 @@ constexpr Motif MOTIFS[] = {
 };
 static_assert(std::size(MOTIFS) == 39);
 
-// Indexed by the three longest lengths; -1 where no pattern is.
+// Indexed by the lengths of suits 1, 2 and 3 in any order (the fourth is
+// what is left of thirteen), so that a hand's lengths need no sorting.
 constexpr std::array<std::array<std::array<std::int16_t, 14>, 14>, 14> DISTRIBUTION = [] {
-  std::array<std::array<std::array<std::int16_t, 14>, 14>, 14> t{};
-  for (auto& plan : t)
-    for (auto& ligne : plan) ligne.fill(-1);
-  for (const Motif& m : MOTIFS) {
+  for (const Motif& m : MOTIFS)
     if (m.a + m.b + m.c + m.d != 13 || m.a < m.b || m.b < m.c || m.c < m.d) throw "bad pattern";
-    t[m.a][m.b][m.c] = static_cast<std::int16_t>(m.valeur);
+  std::array<std::array<std::array<std::int16_t, 14>, 14>, 14> t{};
+  for (int a = 0; a <= 13; ++a)
+    for (int b = 0; a + b <= 13; ++b)
+      for (int c = 0; a + b + c <= 13; ++c) {
+        int l[4] = {a, b, c, 13 - a - b - c};
+        for (int i = 0; i < 4; ++i)
+          for (int j = i + 1; j < 4; ++j)
+            if (l[j] > l[i]) {
+              const int x = l[i];
+              l[i] = l[j];
+              l[j] = x;
+            }
+        int v = -1;
+        for (const Motif& m : MOTIFS)
+          if (m.a == l[0] && m.b == l[1] && m.c == l[2]) v = m.valeur;
+        if (v < 0) throw "missing pattern";
+        t[a][b][c] = static_cast<std::int16_t>(v);
+      }
+  return t;
+}();
+
+// What the Zar honour part takes from one holding, four fields in one word so
+// that a hand's four suits add up in three additions: Petkov points (bits 0-11),
+// the adjustment for short honours and sequences plus 128 (bits 12-21), a short
+// suit without honour (bits 22-24), a weak long suit (bits 25-27). The sums of
+// four holdings stay within their fields.
+constexpr std::uint32_t ZAR_AJUSTEMENT_BIAIS = 128;
+constexpr std::array<std::uint32_t, 8192> ZAR_COULEUR = [] {
+  std::array<std::uint32_t, 8192> t{};
+  for (int i = 0; i < 8192; ++i) {
+    const auto h = static_cast<std::uint16_t>(i);
+    const int l = std::popcount(h);
+    const std::uint16_t hon = h & MASQUE_HONNEURS;
+    int c = 0;
+    if (h == QJ || h == KQ || h == KJ) c -= 50;
+    if (h == CARTE_ROI || h == CARTE_DAME) c -= 100;
+    if (h == CARTE_VALET) c -= 50;
+    if (Contient(h, KQJ) || Contient(h, QJT9)) c += 50;
+    const bool sansHonneur = l <= 3 && hon == 0;
+    const bool longueFaible = l >= 5 && !(h & (CARTE_AS | CARTE_ROI)) && !Contient(h, QJ);
+    t[i] = static_cast<std::uint32_t>(PETKOV[hon >> 9]) | (static_cast<std::uint32_t>(c + static_cast<int>(ZAR_AJUSTEMENT_BIAIS)) << 12) |
+           (static_cast<std::uint32_t>(sansHonneur) << 22) | (static_cast<std::uint32_t>(longueFaible) << 25);
   }
   return t;
 }();
@@ -132,39 +171,16 @@ int KaplanRubensCouleur(std::uint16_t h) { return KAPLAN_RUBENS[h & TOUTES_CARTE
 
 int PointsDistribution(int l1, int l2, int l3, int l4) {
   if (l1 < 0 || l2 < 0 || l3 < 0 || l4 < 0 || l1 + l2 + l3 + l4 != 13) return 0;
-  // Sort four values, longest first.
-  auto echange = [](int& x, int& y) {
-    if (x < y) {
-      const int t = x;
-      x = y;
-      y = t;
-    }
-  };
-  echange(l1, l2);
-  echange(l3, l4);
-  echange(l1, l3);
-  echange(l2, l4);
-  echange(l2, l3);
-  const int v = DISTRIBUTION[l1][l2][l3];
-  return v < 0 ? 0 : v;
+  return DISTRIBUTION[l1][l2][l3];
 }
 
 int HonneursZar(const TMain& m) {
-  int p = HonneursPetkov(m);
-  int sansHonneur = 0;
-  int c = 0;
-  int longuesFaibles = 0;
-  for (int i = 1; i <= 4; ++i) {
-    const std::uint16_t h = Couleur(m, i);
-    const int l = Longueur[h];
-    const std::uint16_t hon = h & MASQUE_HONNEURS;
-    if (l <= 3 && hon == 0) ++sansHonneur;
-    if (l >= 5 && !(h & (CARTE_AS | CARTE_ROI)) && !Contient(h, QJ)) ++longuesFaibles;
-    if (h == QJ || h == KQ || h == KJ) c -= 50;
-    if (h == CARTE_ROI || h == CARTE_DAME) c -= 100;
-    if (h == CARTE_VALET) c -= 50;
-    if (Contient(h, KQJ) || Contient(h, QJT9)) c += 50;
-  }
+  const std::uint32_t somme = ZAR_COULEUR[Couleur(m, 1)] + ZAR_COULEUR[Couleur(m, 2)] + ZAR_COULEUR[Couleur(m, 3)] +
+                              ZAR_COULEUR[Couleur(m, 4)];
+  int p = static_cast<int>(somme & 0xFFF);
+  const int c = static_cast<int>((somme >> 12) & 0x3FF) - 4 * static_cast<int>(ZAR_AJUSTEMENT_BIAIS);
+  const int sansHonneur = static_cast<int>((somme >> 22) & 7);
+  const int longuesFaibles = static_cast<int>((somme >> 25) & 7);
   if (p > 1400 && sansHonneur >= 1)
     p += 50;
   else if (p > 1000 && p < 1500 && sansHonneur >= 2)

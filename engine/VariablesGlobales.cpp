@@ -37,14 +37,13 @@ void FaitCouleurLongue(const tcarreword& donne, int p) {
   const TMain& droit = donne[FlancDroit[p]];
   const TMain& gauche = donne[FlancGauche[p]];
   for (int i = 1; i <= 4; ++i) {
-    int code = 0;
-    if (Longueur[partenaire[i] & TOUTES_CARTES] >= 4)
-      code = 2;
-    else if (Longueur[droit[i] & TOUTES_CARTES] >= 4)
-      code = 1;
-    else if (Longueur[gauche[i] & TOUTES_CARTES] >= 4)
-      code = -1;
-    CouleurLongue[p][i] = code;
+    // Partner first, then the right-hand then the left-hand opponent; written
+    // without branches, as the three tests go either way at random.
+    const int chezPartenaire = Longueur[partenaire[i] & TOUTES_CARTES] >= 4;
+    const int aDroite = Longueur[droit[i] & TOUTES_CARTES] >= 4;
+    const int aGauche = Longueur[gauche[i] & TOUTES_CARTES] >= 4;
+    const int adverse = aDroite - (1 - aDroite) * aGauche;  // 1, -1 or 0
+    CouleurLongue[p][i] = chezPartenaire * 2 + (1 - chezPartenaire) * adverse;
   }
 }
 
